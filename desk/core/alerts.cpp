@@ -1,0 +1,17 @@
+#include "desk/core/alerts.h"
+
+namespace plix {
+
+void Play_Sound(Desk& d) {
+    if (d.os.sound) d.os.sound->play(d.file(kAlertSound).string());
+}
+
+void Stop_Sound(Desk& d) {
+    if (d.os.sound) d.os.sound->stop();
+}
+
+void deleteTrayIcon(Desk& d) {
+    if (d.os.tray) d.os.tray->remove();
+}
+
+}  // namespace plix

@@ -1,0 +1,13 @@
+#pragma once
+#include "desk/core/desk.h"
+
+namespace plix {
+
+inline constexpr const char* kAlertSound = "Notify.wav";
+
+void Play_Sound(Desk& d);
+void Stop_Sound(Desk& d);
+// Takes the icon out of the notification area.
+void deleteTrayIcon(Desk& d);
+
+}  // namespace plix

@@ -1,0 +1,82 @@
+#include "desk/core/cp1252.h"
+
+#include <array>
+
+namespace plix {
+namespace {
+
+// Code points of bytes 0x80..0x9F; the rest equal Latin-1.
+constexpr std::array<char32_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+}  // namespace
+
+char32_t cp1252ToUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kHigh[byte - 0x80];
+    return byte;
+}
+
+char unicodeToCp1252(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+std::string cp1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 4);
+    for (char c : text) appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || i + extra >= text.size() + (extra == 0)) {
+            out += '?';   // stray continuation byte or sequence cut short
+            ++i;
+            continue;
+        }
+        char32_t cp = extra == 0 ? b : (b & (0x3F >> extra));
+        bool valid = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80) {
+                valid = false;
+                break;
+            }
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (!valid) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        out += unicodeToCp1252(cp);
+        i += extra + 1;
+    }
+    return out;
+}
+
+}  // namespace plix

@@ -1,0 +1,21 @@
+#pragma once
+// Windows-1252 <-> UTF-8. Inside the program every character is one byte of
+// Windows-1252; text crosses into Unicode only where Qt draws or reads it.
+#include <string>
+#include <string_view>
+
+namespace plix {
+
+// Unicode code point of a Windows-1252 byte. The five bytes the code page
+// leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of
+// the same value, as Windows does, so every byte round-trips.
+char32_t cp1252ToUnicode(unsigned char byte);
+
+// The Windows-1252 byte of a code point, or '?' when the code page has none.
+char unicodeToCp1252(char32_t cp);
+
+std::string cp1252ToUtf8(std::string_view text);
+// Malformed UTF-8 sequences and characters outside the code page become '?'.
+std::string utf8ToCp1252(std::string_view text);
+
+}  // namespace plix

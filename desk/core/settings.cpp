@@ -1,0 +1,156 @@
+#include "desk/core/settings.h"
+
+#include <algorithm>
+#include <span>
+
+#include "desk/core/files.h"
+#include "desk/core/item_list.h"
+#include "desk/core/number.h"
+#include "desk/lang/language_table.h"
+
+namespace plix {
+namespace {
+
+std::string_view area(const std::string& record, std::size_t from, std::size_t to) {
+    return std::string_view(record).substr(from, to - from);
+}
+
+long long clampValue(std::string_view text, long long low, long long high) {
+    return std::clamp(valInt(text), low, high);
+}
+
+void decodeCountryBlock(DeskState& s) {
+    long long v = valInt(s.SystemList[17]);
+    long long p = 1000000000;
+    for (int i = 9; i >= 0; --i) {
+        s.CountryBlock[i] = -1;
+        if (v >= p) {
+            s.CountryBlock[i] = i + 1;
+            v -= p;
+        }
+        p /= 10;
+    }
+}
+
+}  // namespace
+
+std::string stripsp(std::string_view text) {
+    const auto end = text.find_last_not_of(std::string_view(" \0", 2));
+    return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+}
+
+bool writeSupplierNumberField(std::string& record, long long number) {
+    record.replace(kNumberOffset, kNumberWidth, kNumberWidth, ' ');
+    const std::string digits = numText(number);
+    if (number < 0 || digits.size() > kNumberWidth) return false;
+    record.replace(kNumberOffset, digits.size(), digits);
+    return true;
+}
+
+bool writeSupplierItems(std::string& record, const std::array<std::string, 41>& items) {
+    std::array<std::string, kSupplierItemsStored> stored;
+    std::copy_n(items.begin(), kSupplierItemsStored, stored.begin());
+    constexpr std::size_t room = kSupplierItemsEnd - kSupplierItemsOffset;
+    std::size_t total = 2 * stored.size();
+    for (const auto& item : stored) total += item.size();
+    const bool fits = total <= room;
+    while (total > room) {
+        auto longest = std::max_element(stored.begin(), stored.end(),
+                                        [](auto& a, auto& b) { return a.size() < b.size(); });
+        const std::size_t cut = std::min(longest->size(), total - room);
+        longest->resize(longest->size() - cut);
+        total -= cut;
+    }
+    writeInto(record, kSupplierItemsOffset, kSupplierItemsEnd, buildItemList(stored));
+    return fits;
+}
+
+void loaddat(Desk& d) {
+    DeskState& s = d.st;
+    s.SettingsRecord = readRecordFile(d.file(kSettingsFile), kRecordSize);
+    d.velto.testf.Visible = s.TestMode == 1;
+    s.FilterRecord = readRecordFile(d.file(kFilterFile), kRecordSize);
+
+    parseItemList(area(s.SettingsRecord, kSupplierItemsOffset, kSupplierItemsEnd),
+                  std::span(s.SupplierList.data(), kSupplierItemsStored));
+
+    int language = static_cast<unsigned char>(s.SettingsRecord[kLanguageOffset]);
+    if (language > 8) language = 1;
+    if (language == 0) {
+        language = 1;
+        s.SettingsRecord[kLanguageOffset] = '\x01';
+    }
+    for (int i = 1; i <= 4; ++i) d.velto.lng[i].Checked = i == language;
+    s.SelectedLanguage = language;
+    s.CurrentLanguage = language;
+
+    s.SupplierNumber = valInt(area(s.SettingsRecord, kNumberOffset, kNumberOffset + kNumberWidth));
+    s.SupplierList[30] = numText(s.SupplierNumber);
+
+    s.ServerHost = stripsp(area(s.SettingsRecord, kHostOffset, kHostOffset + kHostWidth));
+    if (s.SettingsRecord.compare(0, 3, "www") != 0) s.ServerHost = d.defaultHost;
+
+    if (val(s.SupplierList[20]) < 5) s.SupplierList[20] = "5";
+
+    parseItemList(area(s.SettingsRecord, kSystemItemsOffset, kRecordSize),
+                  std::span(s.SystemList.data(), kSystemItemsStored));
+
+    s.PollCountdown = valInt(s.SystemList[0]);
+    s.UseProxy = 0;
+    if (s.SystemList[19] == "proxy") {
+        d.velto.optlan[0].Value = false;
+        d.velto.optlan[1].Value = true;
+        s.UseProxy = 1;
+    }
+    d.velto.tprx.Text = s.SystemList[20];
+
+    s.MaxShown = static_cast<int>(clampValue(s.SystemList[1], 5, 256));
+
+    taalhandle(d);
+
+    s.IdMismatch = 0;
+    if (!s.SystemList[18].empty()) {
+        const long long expected = valInt(s.SystemList[18]) - kSupplierNumberCheck;
+        if (s.SupplierNumber != expected) {
+            d.os.messages->show(s.LanguageTable[177], "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+            s.SupplierNumber = 0;
+            s.IdMismatch = 1;
+        }
+    }
+
+    decodeCountryBlock(s);
+}
+
+void savedat(Desk& d) {
+    DeskState& s = d.st;
+    if (s.SettingsDirty == 1) {
+        s.SystemList[18] = numText(s.SupplierNumber + kSupplierNumberCheck);
+        writeInto(s.SettingsRecord, kSystemItemsOffset, kRecordSize,
+                  buildItemList(std::span(s.SystemList.data(), kSystemItemsStored)));
+        writeSupplierItems(s.SettingsRecord, s.SupplierList);
+        writeFileAtomic(d.file(kSettingsFile), s.SettingsRecord);
+    }
+    if (s.FilterState > 0) writeFileAtomic(d.file(kFilterFile), s.FilterRecord);
+}
+
+void makesys(Desk& d) {
+    DeskState& s = d.st;
+    VeltoForm& f = d.velto;
+    s.SystemList[0] = numText(clampValue(f.tsys[0].Text, 5, 65000));
+    s.MaxShown = static_cast<int>(clampValue(f.tsys[1].Text, 1, 256));
+    s.SupplierList[20] = numText(s.MaxShown);
+    s.SystemList[1] = f.tsys[1].Text;
+    s.SupplierList[21] = f.tsys[2].Text;
+    s.SystemList[3] = f.tsys[3].Text;
+    s.SupplierList[23] = f.chkema.Value == 1 ? "ja" : "nee";
+    s.SupplierList[27] = f.chksnd.Value == 1 ? "ja" : "nee";
+    long long gsm = valInt(f.tgsm.Text);
+    if (gsm < 0 || gsm > 1000) gsm = 5;
+    f.tgsm.Text = numText(gsm);
+    s.SupplierList[22] = f.tgsm.Text;
+    for (int i = 0; i < 3; ++i) s.SupplierList[24 + i] = f.chkact[i].Value == 1 ? "ja" : "nee";
+    s.SettingsDirty = 1;
+    savedat(d);
+}
+
+}  // namespace plix

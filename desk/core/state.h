@@ -1,0 +1,79 @@
+#pragma once
+// All program-wide state: the main window's variables. Every procedure of the
+// program works on this one object (through Desk, which adds the forms and
+// the platform services).
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace plix {
+
+constexpr std::size_t kRecordSize = 1024;
+constexpr int kSupplierNumberCheck = 583204;
+
+struct DeskState {
+    // Settings record and what is derived from it.
+    std::string SettingsRecord = std::string(kRecordSize, '\0');
+    std::array<std::string, 41> SupplierList{};
+    std::array<std::string, 31> SystemList{};
+    std::string ServerHost;
+    long long SupplierNumber = 0;
+    int MaxShown = 5;
+    std::array<int, 10> CountryBlock{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    int SettingsDirty = 0;
+    int IdMismatch = 0;
+    int TestMode = 0;
+
+    // Word-filter record and its save state (0 unchanged, above 0 to be written).
+    std::string FilterRecord = std::string(kRecordSize, '\0');
+    int FilterState = 0;
+
+    // Connection.
+    int ConnectState = 0;   // 0 none, 1 reply seen, 2 connected member
+    int OnlineFlag = 0;
+    int UseProxy = 0;
+    std::string ProxyServer;
+    std::string ProxyNote;
+    int Disconnected = 0;
+    int LogEnabled = 0;
+
+    // Exchange under way.
+    std::string OperationLabel, RequestQuery, RequestUrl, ServerReply;
+
+    // Scheduling.
+    int StartupStep = 0;
+    long long PollCountdown = 0;
+    std::int16_t IdleTicks = 0;
+    int TrayFlag = 0;              // 1 once the start-up sequence put up the tray icon
+    int InboxRefreshRequest = 0;   // 99: another window asks for a fresh inbox
+    int FrontPanel = 0;
+    int Timer1FirstTick = 0;       // set at load, cleared by Timer1's first tick
+    int StartDelayFlag = 0;
+    int TestFailed = 0;
+    std::string StatusLine1, StatusLine2;
+
+    // Inbox and alerts.
+    int SoundArmed = 0;
+    int FirstChangeSeen = 0;
+    int PageOffset = 0, HeldCount = 0, AcceptedCount = 0;
+    int PreviousHeldCount = 0;
+    int InboxLoaded = 0;
+    int ServerCommand = 0;
+
+    // Language.
+    std::array<std::string, 301> LanguageTable{};
+    int CurrentLanguage = 0;    // the loaded language number
+    int SelectedLanguage = 0;   // set from the language menu; 0 asks for the file's default
+
+    // Fixed at load.
+    std::string Version;
+    std::string HelpFileName;
+    std::string DefaultHost;
+    std::array<std::string, 5> LanguageCodes{};   // 1..4
+    std::string LineBreak;
+
+    // Set when the program must end; the GUI closes down when it sees it.
+    bool ProgramEnded = false;
+};
+
+}  // namespace plix

@@ -1,0 +1,17 @@
+#pragma once
+// The main window's six timers and their handlers.
+#include "desk/core/desk.h"
+
+namespace plix {
+
+// Hands the six timers of the main window to the scheduler.
+void wireTimers(Desk& d);
+
+void Timer1_Timer(Desk& d);
+void Timer2_Timer(Desk& d);
+void Timer3_Timer(Desk& d);
+void Timer4_Timer(Desk& d);
+void Timer5_Timer(Desk& d);
+void Timer6_Timer(Desk& d);
+
+}  // namespace plix

@@ -1,0 +1,109 @@
+#include "desk/lang/language_table.h"
+
+#include <filesystem>
+
+#include "desk/core/files.h"
+#include "desk/core/settings.h"
+#include "desk/lang/help.h"
+#include "desk/lang/language_file.h"
+#include "desk/trade/commands.h"
+
+namespace plix {
+namespace {
+
+void relabelMainWindow(Desk& d) {
+    const auto& t = d.st.LanguageTable;
+    VeltoForm& f = d.velto;
+    f.ctrlplix.Caption = t[0];
+    f.setup.Caption = t[1];
+    f.helps.Caption = t[2];
+    f.leverancier.Caption = t[3];
+    f.filter.Caption = t[4];
+    f.form.Caption = t[5] + "  " + d.st.Version;
+    f.vragen.Caption = t[167];
+    f.clrall.Caption = t[168];
+    f.viewall.Caption = t[169];
+    f.recon.Caption = t[16];
+    f.discon.Caption = t[18];
+    f.offertes.Caption = t[39];
+    f.Mnexit.Caption = t[19];
+    f.ttray.Caption = t[20];
+    f.closeprx.Caption = t[14];
+    f.close_ze2002.Caption = t[14];
+    f.directchat.Caption = t[100];
+    f.login.Caption = (t[3].empty() ? std::string() : t[3].substr(1)) + " &" + t[55];
+    f.frsystem.Caption = t[10];
+    f.fr_vraag.Caption = t[35];
+    f.aut.Caption = "&" + t[189];
+    for (int i = 0; i < 3; ++i) f.chkact[i].Caption = t[80 + i];
+    f.chkgsm.Caption = t[83];
+    f.chkema.Caption = t[84];
+    f.chksnd.Caption = t[85];
+    for (int i = 0; i < 7; ++i) f.llab[i].Caption = t[90 + i];
+    for (int i = 0; i < 5; ++i) f.cvraag[i].Caption = t[30 + i];
+    f.cupdate.Caption = t[11];
+    f.cexit.Caption = t[12];
+    f.taal.Caption = t[15];
+    for (int i = 0; i < 6; ++i) f.hlp[i].Caption = t[160 + i];
+}
+
+}  // namespace
+
+void setLanguageDefaults(DeskState& s) {
+    auto& t = s.LanguageTable;
+    t[6] = "Your deliverer information on the PLIX server";
+    t[7] = "Your deliverer information on the local PC";
+    t[8] = "Your filters on the PLIX server";
+    t[9] = "Your filters on the local PC";
+    t[101] = "Testing connection";
+    t[102] = "Http OK";
+    t[103] = "Connect database OK";
+    t[104] = "No PLIX member yet";
+    t[105] = "No Internet connection";
+    t[106] = "No PLIX connection";
+    t[108] = "NO";
+    t[115] = "Blocking refresh";
+    t[116] = "Are you sure ?  ";
+}
+
+void taalhandle(Desk& d) {
+    DeskState& s = d.st;
+    setLanguageDefaults(s);
+    if (s.CurrentLanguage < 1 || s.CurrentLanguage > 7) s.CurrentLanguage = 1;
+    if (s.CurrentLanguage <= 4) d.velto.lng[s.CurrentLanguage].Checked = true;
+
+    const auto path = d.file(kLanguageFile);
+    if (const auto text = readWholeFile(path)) {
+        if (text->empty()) {
+            std::error_code ec;
+            std::filesystem::remove(path, ec);
+        } else {
+            const LanguageSection section = readLanguageSection(*text, s.CurrentLanguage);
+            for (std::size_t k = 0; k < section.entries.size(); ++k)
+                s.LanguageTable[k] = section.entries[k];
+        }
+    }
+    if (s.LanguageTable[108] != "OK") return;
+
+    relabelMainWindow(d);
+    if (auto text = gethlp(d, 9)) d.velto.lprx.Caption = *text;
+}
+
+void makelang(Desk& d) {
+    DeskState& s = d.st;
+    s.IdleTicks = 0;
+    unloadall(d);
+    for (int i = 1; i <= 4; ++i) d.velto.lng[i].Checked = i == s.SelectedLanguage;
+    s.CurrentLanguage = s.SelectedLanguage;
+    s.SettingsRecord[kLanguageOffset] = static_cast<char>(s.CurrentLanguage);
+    writeFileAtomic(d.file(kSettingsFile), s.SettingsRecord);
+    s.SettingsDirty = 0;
+    taalhandle(d);
+}
+
+void lng_Click(Desk& d, int index) {
+    d.st.SelectedLanguage = index;
+    makelang(d);
+}
+
+}  // namespace plix

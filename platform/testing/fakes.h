@@ -1,0 +1,101 @@
+#pragma once
+// Doubles for the platform interfaces: they record what the logic asked for.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+#include "platform/testing/sim_scheduler.h"
+
+namespace plix {
+
+struct ShownMessage {
+    std::string text, title;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    std::vector<ShownMessage> shown;
+    std::deque<MsgResult> answers;   // consumed in order; Ok/Yes when empty
+    MsgResult show(std::string_view text, std::string_view title, MsgIcon icon,
+                   MsgButtons buttons) override {
+        shown.push_back({std::string(text), std::string(title), icon, buttons});
+        if (!answers.empty()) {
+            MsgResult r = answers.front();
+            answers.pop_front();
+            return r;
+        }
+        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
+    }
+};
+
+class FakeSingleInstance : public SingleInstance {
+public:
+    bool othersRunning = false;
+    bool acquire() override { return !othersRunning; }
+};
+
+class FakeTray : public TrayIcon {
+public:
+    bool available = true;
+    bool present = false;
+    int installs = 0, removals = 0;
+    bool install() override {
+        ++installs;
+        present = available;
+        return available;
+    }
+    void remove() override {
+        ++removals;
+        present = false;
+    }
+    bool installed() const override { return present; }
+};
+
+class FakeSound : public SoundPlayer {
+public:
+    std::vector<std::string> played;
+    int stops = 0;
+    void play(const std::string& wavPath) override { played.push_back(wavPath); }
+    void stop() override { ++stops; }
+};
+
+class FakeUrlOpener : public UrlOpener {
+public:
+    std::vector<std::string> opened;
+    bool open(const std::string& url) override {
+        opened.push_back(url);
+        return true;
+    }
+};
+
+class FakeHttp : public HttpClient {
+public:
+    std::vector<HttpRequest> requests;
+    std::deque<HttpResult> replies;  // consumed in order; a failed fetch when empty
+    HttpResult get(const HttpRequest& request) override {
+        requests.push_back(request);
+        if (replies.empty()) return {};
+        HttpResult r = replies.front();
+        replies.pop_front();
+        return r;
+    }
+};
+
+// All doubles together, wired into a Services bundle.
+struct FakeServices {
+    SimScheduler scheduler;
+    FakeMessageBoxes messages;
+    FakeSingleInstance instance;
+    FakeTray tray;
+    FakeSound sound;
+    FakeHttp http;
+    FakeUrlOpener urls;
+    Services bundle() {
+        return Services{&scheduler, &messages, &instance, &tray, &sound, &http, &urls};
+    }
+};
+
+}  // namespace plix
