@@ -1,6 +1,7 @@
 #pragma once
 // What the logic asks of the operating system, bundled so that the program
 // passes the real implementations and the tests pass doubles.
+#include "platform/event_pump.h"
 #include "platform/http.h"
 #include "platform/message_box.h"
 #include "platform/scheduler.h"
@@ -19,6 +20,7 @@ struct Services {
     SoundPlayer* sound = nullptr;
     HttpClient* http = nullptr;
     UrlOpener* urls = nullptr;
+    EventPump* events = nullptr;
 };
 
 }  // namespace plix

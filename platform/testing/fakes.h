@@ -1,6 +1,7 @@
 #pragma once
 // Doubles for the platform interfaces: they record what the logic asked for.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,16 @@ public:
     }
 };
 
+class FakeEventPump : public EventPump {
+public:
+    int runs = 0;
+    std::function<void()> onRun;   // a nested handler the test wants to run inside a fetch
+    void processPendingEvents() override {
+        ++runs;
+        if (onRun) onRun();
+    }
+};
+
 // All doubles together, wired into a Services bundle.
 struct FakeServices {
     SimScheduler scheduler;
@@ -93,8 +104,9 @@ struct FakeServices {
     FakeSound sound;
     FakeHttp http;
     FakeUrlOpener urls;
+    FakeEventPump events;
     Services bundle() {
-        return Services{&scheduler, &messages, &instance, &tray, &sound, &http, &urls};
+        return Services{&scheduler, &messages, &instance, &tray, &sound, &http, &urls, &events};
     }
 };
 
