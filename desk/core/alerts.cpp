@@ -15,3 +15,12 @@ void deleteTrayIcon(Desk& d) {
 }
 
 }  // namespace plix
+
+namespace plix {
+
+void ttray_Click(Desk& d) {
+    if (d.os.tray && !d.os.tray->installed()) d.os.tray->install();
+    d.velto.form.Visible = false;
+}
+
+}  // namespace plix

@@ -11,3 +11,10 @@ void Stop_Sound(Desk& d);
 void deleteTrayIcon(Desk& d);
 
 }  // namespace plix
+
+namespace plix {
+
+// Puts the icon in the notification area and hides the main window.
+void ttray_Click(Desk& d);
+
+}  // namespace plix
