@@ -5,6 +5,7 @@
 #include <string>
 
 #include "desk/core/state.h"
+#include "desk/core/sub_windows.h"
 #include "desk/core/velto_form.h"
 #include "platform/services.h"
 
@@ -25,6 +26,7 @@ struct Desk {
 
     DeskState st;
     VeltoForm velto;
+    SubWindows windows;   // the other windows, as the main window sees them
     Services os;
     std::filesystem::path folder;
     std::string defaultHost;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "desk/inbox/request_entry.h"
+
 namespace plix {
 
 constexpr std::size_t kRecordSize = 1024;
@@ -59,6 +61,16 @@ struct DeskState {
     int PreviousHeldCount = 0;
     int InboxLoaded = 0;
     int ServerCommand = 0;
+    RequestEntries Requests{};      // index 0..256, in the server's order
+    int FirstFetchDone = 0;         // the first fetch of a run fills the records but draws no rows
+    std::string LimitNote;          // appended to the list caption when MaxShown cuts the page
+    std::string RequestMark, ReactionMark;   // last change marks of the change poll
+    int MessageBoxOpen = 0;         // 1 while a server message is on screen
+    int ReactionsCommand = 0;       // 99: the reactions window reloads its request
+    int ReactionsWatch = 0;         // 1 while the reactions window is known to be open
+    int SavedLeft = 0, SavedTop = 0;   // main window position kept by the start-up sequence
+    int WindowFetchAllowed = 0;     // the supplier and filter windows fetch only while 1
+    int FilterArmed = 0;            // the filter window takes its boxes into the settings only while 1
 
     // Language.
     std::array<std::string, 301> LanguageTable{};
