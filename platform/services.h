@@ -4,6 +4,8 @@
 #include "platform/event_pump.h"
 #include "platform/http.h"
 #include "platform/message_box.h"
+#include "platform/network_probe.h"
+#include "platform/notifier.h"
 #include "platform/scheduler.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
@@ -21,6 +23,8 @@ struct Services {
     HttpClient* http = nullptr;
     UrlOpener* urls = nullptr;
     EventPump* events = nullptr;
+    Notifier* notifier = nullptr;
+    NetworkProbe* network = nullptr;   // name lookup, ping probe, proxy setting
 };
 
 }  // namespace plix

@@ -61,6 +61,9 @@ struct FormControl {
     WindowState State = WindowState::Normal;
     int Left = 0, Top = 0, Width = 0, Height = 0;
     MousePointer Pointer = MousePointer::Default;
+    // The control that takes the keyboard focus at the next draw (SetFocus);
+    // the window moves the focus there and clears this.
+    const Control* Focus = nullptr;
 };
 
 }  // namespace plix

@@ -42,7 +42,8 @@ class FakeTray : public TrayIcon {
 public:
     bool available = true;
     bool present = false;
-    int installs = 0, removals = 0;
+    int installs = 0, removals = 0, restores = 0;
+    std::string tip, showEntry;
     bool install() override {
         ++installs;
         present = available;
@@ -53,6 +54,12 @@ public:
         present = false;
     }
     bool installed() const override { return present; }
+    void setTexts(const std::string& t, const std::string& s) override {
+        tip = t;
+        showEntry = s;
+    }
+    void restoreWindow() override { ++restores; }
+    void click(TrayClick c) { clicked(c); }
 };
 
 class FakeSound : public SoundPlayer {
@@ -61,6 +68,19 @@ public:
     int stops = 0;
     void play(const std::string& wavPath) override { played.push_back(wavPath); }
     void stop() override { ++stops; }
+};
+
+struct ShownNotification {
+    std::string title, text;
+};
+
+class FakeNotifier : public Notifier {
+public:
+    std::vector<ShownNotification> shown;
+    void notify(const std::string& title, const std::string& text) override {
+        shown.push_back({title, text});
+    }
+    void click() { clicked(); }
 };
 
 class FakeUrlOpener : public UrlOpener {
@@ -105,8 +125,9 @@ struct FakeServices {
     FakeHttp http;
     FakeUrlOpener urls;
     FakeEventPump events;
+    FakeNotifier notifier;
     Services bundle() {
-        return Services{&scheduler, &messages, &instance, &tray, &sound, &http, &urls, &events};
+        return Services{&scheduler, &messages, &instance, &tray, &sound, &http, &urls, &events, &notifier};
     }
 };
 
