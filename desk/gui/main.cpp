@@ -1,0 +1,48 @@
+// plixdesk: keeps a supplier in touch with the PLIX marketplace.
+#include <QApplication>
+#include <QDir>
+
+#include "desk/core/desk.h"
+#include "desk/core/startup.h"
+#include "desk/gui/velto_events.h"
+#include "desk/gui/velto_window.h"
+#include "platform/qt/lock_file_instance.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_scheduler.h"
+#include "platform/qt/qt_url_opener.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("plixdesk"));
+    // Closing the window only hides it; the program ends from its menus.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    plix::QtScheduler scheduler;
+    plix::QtMessageBoxes messages;
+    plix::LockFileInstance instance;
+    plix::QtEventPump events;
+    plix::QtUrlOpener urls;
+
+    plix::Services services;
+    services.scheduler = &scheduler;
+    services.messages = &messages;
+    services.instance = &instance;
+    services.events = &events;
+    services.urls = &urls;
+
+    plix::DeskConfig config;
+    config.folder = QDir::currentPath().toStdString();
+    plix::Desk desk(services, config);
+
+    plix::VeltoWindow window(desk);
+    plix::wireVeltoEvents(window, desk);
+    scheduler.setAfterTick([&window] { window.refresh(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [&window](QSessionManager&) { window.setSystemShuttingDown(); });
+
+    plix::Form_Load(desk);
+    if (desk.st.ProgramEnded) return 0;
+    window.refresh();
+    return QApplication::exec();
+}

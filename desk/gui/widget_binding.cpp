@@ -1,0 +1,82 @@
+#include "desk/gui/widget_binding.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "platform/qt/qt_text.h"
+
+namespace plix {
+namespace {
+
+QString rgb(int bbggrr) {
+    return QStringLiteral("#%1%2%3")
+        .arg(bbggrr & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((bbggrr >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((bbggrr >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
+}
+
+void setCaption(QWidget* w, const QString& caption) {
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text() != caption) label->setText(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (button->text() != caption) button->setText(caption);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        if (box->title() != caption) box->setTitle(caption);
+    }
+}
+
+}  // namespace
+
+QString colourStyle(int foreColor, int backColor) {
+    QString style;
+    if (foreColor != kDefaultColour) style += QStringLiteral("color: %1;").arg(rgb(foreColor));
+    if (backColor != kDefaultColour) style += QStringLiteral("background-color: %1;").arg(rgb(backColor));
+    return style;
+}
+
+void drawControl(const Control& c, QWidget* w, const Twips& t) {
+    const QRect geometry(t.px(c.Left), t.px(c.Top), t.px(c.Width), t.px(c.Height));
+    if (w->geometry() != geometry) w->setGeometry(geometry);
+    setCaption(w, toQt(c.Caption));
+    const QString style = colourStyle(c.ForeColor, c.BackColor);
+    if (w->styleSheet() != style && !qobject_cast<QGroupBox*>(w)) w->setStyleSheet(style);
+    w->setEnabled(c.Enabled);
+    w->setVisible(c.Visible);
+}
+
+void drawText(const TextBox& c, QWidget* w, const Twips& t) {
+    drawControl(c, w, t);
+    const QString text = toQt(c.Text);
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        if (line->text() != text) line->setText(text);
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        if (edit->toPlainText() != text) edit->setPlainText(text);
+    }
+}
+
+void drawCheck(const CheckBox& c, QWidget* w, const Twips& t) {
+    drawControl(c, w, t);
+    if (auto* box = qobject_cast<QCheckBox*>(w)) box->setChecked(c.Value == 1);
+}
+
+void drawOption(const OptionButton& c, QWidget* w, const Twips& t) {
+    drawControl(c, w, t);
+    if (auto* option = qobject_cast<QRadioButton*>(w)) option->setChecked(c.Value);
+}
+
+void drawMenu(const MenuItem& m, QAction* a) {
+    const QString caption = toQt(m.Caption);
+    if (a->text() != caption) a->setText(caption);
+    a->setVisible(m.Visible);
+    a->setEnabled(m.Enabled);
+    a->setCheckable(m.Checked || a->isCheckable());
+    a->setChecked(m.Checked);
+}
+
+}  // namespace plix

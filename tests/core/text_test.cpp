@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "desk/core/cp1252.h"
+#include "desk/core/number.h"
+
+using namespace plix;
+
+TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+TEST(Cp1252, KnownCharacters) {
+    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");      // euro sign
+    EXPECT_EQ(cp1252ToUtf8("Fran\xE7" "ais"), "Fran\xC3\xA7" "ais");
+    EXPECT_EQ(utf8ToCp1252("\xE2\x80\x9C" "x" "\xE2\x80\x9D"), "\x93x\x94");
+}
+
+TEST(Cp1252, BadUtf8AndForeignCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(utf8ToCp1252("\xE4\xBD\xA0"), "?");         // not in the code page
+    EXPECT_EQ(utf8ToCp1252("a\x80z"), "a?z");             // stray continuation byte
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");               // cut-off sequence
+    EXPECT_EQ(utf8ToCp1252("\xC3(x"), "?(x");
+}
+
+TEST(LeadingNumber, Rules) {
+    EXPECT_EQ(val("  42abc"), 42);
+    EXPECT_EQ(val("-7"), -7);
+    EXPECT_DOUBLE_EQ(val("3.25 kg"), 3.25);
+    EXPECT_EQ(val("abc"), 0);
+    EXPECT_EQ(val(""), 0);
+    EXPECT_EQ(val(std::string("\0\0", 2)), 0);
+    EXPECT_EQ(valInt("99999999999999999999999"), 1000000000000000LL);
+    EXPECT_EQ(valInt("12.9"), 12);
+}
