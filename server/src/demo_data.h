@@ -1,0 +1,25 @@
+// Demo and benchmark data.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace plix {
+class Market;
+
+struct DemoLogin {
+  std::string login = "demo";
+  std::string password = "demo1234";
+  int64_t id = 1001;  // fixed, so run scripts can rely on it
+  int64_t check() const { return id + 583204; }
+};
+
+// Seeds the demo supplier and its marketplace; does nothing when the demo
+// supplier already exists, so it is safe on every start.
+DemoLogin seed_demo(Market& market);
+
+// Benchmark data: `count` suppliers numbered from bench_first_id() on and at
+// least 25 open requests. Returns the first supplier number.
+int64_t seed_bench(Market& market, int count);
+constexpr int64_t bench_first_id() { return 3000000; }
+
+}  // namespace plix

@@ -1,0 +1,65 @@
+// plixsrv: the reference marketplace server for plixdesk.
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <thread>
+
+#include "customer_cli.h"
+#include "demo_data.h"
+#include "http_server.h"
+#include "market.h"
+#include "options.h"
+
+namespace {
+plix::PlixServer* g_server = nullptr;
+
+void on_signal(int) {
+  if (g_server) g_server->stop();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && args[0] == "customer")
+    return plix::run_customer_cli(std::vector<std::string>(args.begin() + 1, args.end()));
+
+  auto cl = plix::parse_command_line(args);
+  if (cl.help) {
+    std::cout << plix::kUsage;
+    return 0;
+  }
+  if (!cl.error.empty()) {
+    std::cerr << "plixsrv: " << cl.error << "\n" << plix::kUsage;
+    return 2;
+  }
+  try {
+    plix::Market market(cl.db_path);
+    if (cl.demo) {
+      auto d = plix::seed_demo(market);
+      std::cout << "demo_login=" << d.login << "\n"
+                << "demo_password=" << d.password << "\n"
+                << "demo_id_lv=" << d.id << "\n"
+                << "demo_check=" << d.check() << "\n";
+    }
+    if (cl.bench_suppliers > 0) {
+      std::cout << "bench_first_id=" << plix::seed_bench(market, cl.bench_suppliers) << "\n"
+                << "bench_suppliers=" << cl.bench_suppliers << "\n";
+    }
+    plix::PlixServer server(market, cl.server);
+    int port = server.bind();
+    if (port < 0) {
+      std::cerr << "plixsrv: cannot listen on " << cl.server.host << ":" << cl.server.port << "\n";
+      return 1;
+    }
+    g_server = &server;
+    std::signal(SIGINT, on_signal);
+    std::signal(SIGTERM, on_signal);
+    std::cout << "listening=http://" << cl.server.host << ":" << port << "\n" << std::flush;
+    bool ok = server.run();
+    g_server = nullptr;
+    return ok ? 0 : 1;
+  } catch (const std::exception& e) {
+    std::cerr << "plixsrv: " << e.what() << "\n";
+    return 1;
+  }
+}

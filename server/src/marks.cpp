@@ -1,0 +1,61 @@
+// Change marks of the change poll. The request mark is a digest of the
+// supplier's list as the customers shaped it (numbers, texts, customer changes
+// and answers), so it changes exactly when that list does, and not when the
+// supplier merely reads a request. The reaction mark is a digest of the
+// reaction counts on the listed requests and of the supplier's conversations.
+#include <cstdio>
+#include <mutex>
+
+#include "market.h"
+
+namespace plix {
+
+namespace {
+struct Fnv {
+  uint64_t h = 1469598103934665603ull;
+  void add(std::string_view s) {
+    for (unsigned char c : s) {
+      h ^= c;
+      h *= 1099511628211ull;
+    }
+    h ^= 0xff;  // field end, so "ab"+"c" differs from "a"+"bc"
+    h *= 1099511628211ull;
+  }
+  void add(int64_t v) { add(std::to_string(v)); }
+  std::string hex() const {
+    char buf[17];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(h));
+    return buf;
+  }
+};
+}  // namespace
+
+Marks Market::marks(int64_t supplier) {
+  uint64_t rev = revision_.load();
+  {
+    std::shared_lock lock(marks_mu_);
+    auto it = marks_cache_.find(supplier);
+    if (it != marks_cache_.end() && it->second.revision == rev) return it->second.marks;
+  }
+  Fnv tv, tr;
+  for (const auto& e : request_list(supplier)) {
+    tv.add(e.number);
+    tv.add(e.posted_at);
+    tv.add(e.title);
+    tv.add(e.details);
+    tv.add(e.place);
+    tv.add(e.country);
+    tv.add(e.visit ? 1 : 0);
+    tv.add(e.requester);
+    tv.add(e.customer_seq);
+    tr.add(e.number);
+    tr.add(e.reactions);
+    tr.add(e.own_reactions);
+  }
+  Marks m{tv.hex(), tr.hex()};
+  std::unique_lock lock(marks_mu_);
+  marks_cache_[supplier] = {rev, m};
+  return m;
+}
+
+}  // namespace plix
