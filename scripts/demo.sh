@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The demo: plixsrv with demo data on loopback, and plixdesk connected to it
+# from a fresh working folder that holds the program's data files.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+scripts/deps.sh
+
+port=${PLIX_DEMO_PORT:-8080}
+host="www.plix.localhost:${port}"   # *.localhost always means this machine
+
+cmake -S . -B build -DPLIX_WITH_QT=ON -DPLIX_DEFAULT_HOST="$host" >/dev/null
+targets=(plixdesk)
+[ -f server/CMakeLists.txt ] && targets+=(plixsrv)
+cmake --build build -j"$(nproc)" --target "${targets[@]}"
+
+work="$root/run/demo-$(date +%Y%m%d-%H%M%S)"
+mkdir -p "$work"
+for f in pxlng.dat pxhlp.dat Notify.wav; do
+  [ -f "data/$f" ] && cp "data/$f" "$work/"
+done
+echo "working folder: $work"
+
+server_pid=""
+cleanup() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+
+if [ -x build/server/plixsrv ]; then
+  build/server/plixsrv --demo --listen 127.0.0.1 --port "$port" --db "$work/plixsrv.db" \
+    > "$work/plixsrv.out" 2> "$work/plixsrv.log" &
+  server_pid=$!
+  for _ in $(seq 50); do
+    curl -s -o /dev/null "http://127.0.0.1:${port}/plix_ctrl.php?CD=01" && break
+    sleep 0.1
+  done
+  cat "$work/plixsrv.out"
+fi
+
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "No desktop found (DISPLAY is not set): starting plixdesk under Xvfb." >&2
+  cd "$work" && exec xvfb-run -a "$root/build/desk/gui/plixdesk"
+fi
+cd "$work" && "$root/build/desk/gui/plixdesk"
