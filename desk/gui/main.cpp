@@ -2,14 +2,18 @@
 #include <QApplication>
 #include <QDir>
 
+#include "desk/core/alerts.h"
 #include "desk/core/desk.h"
 #include "desk/core/startup.h"
 #include "desk/gui/velto_events.h"
 #include "desk/gui/velto_window.h"
+#include "platform/qt/desktop_notifier.h"
 #include "platform/qt/lock_file_instance.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_scheduler.h"
+#include "platform/qt/qt_sound.h"
+#include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
 
 int main(int argc, char** argv) {
@@ -17,12 +21,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("plixdesk"));
     // Closing the window only hides it; the program ends from its menus.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(plix::plixIcon());
 
     plix::QtScheduler scheduler;
     plix::QtMessageBoxes messages;
     plix::LockFileInstance instance;
     plix::QtEventPump events;
     plix::QtUrlOpener urls;
+    plix::QtSound sound;
 
     plix::Services services;
     services.scheduler = &scheduler;
@@ -30,12 +36,22 @@ int main(int argc, char** argv) {
     services.instance = &instance;
     services.events = &events;
     services.urls = &urls;
+    services.sound = &sound;
 
     plix::DeskConfig config;
     config.folder = QDir::currentPath().toStdString();
     plix::Desk desk(services, config);
 
     plix::VeltoWindow window(desk);
+    // The notification-area icon stands for the window and pops up MnBar;
+    // notifications fall back to the icon's message where no service answers.
+    plix::QtTray tray(&window);
+    tray.attachMenu(window.trayMenu());
+    plix::DesktopNotifier notifier;
+    notifier.fallBackTo(tray);
+    desk.os.tray = &tray;
+    desk.os.notifier = &notifier;
+    plix::wireAlerts(desk, [&window] { window.refresh(); });
     plix::wireVeltoEvents(window, desk);
     scheduler.setAfterTick([&window] { window.refresh(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,

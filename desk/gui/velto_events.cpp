@@ -1,12 +1,53 @@
 #include "desk/gui/velto_events.h"
 
+#include <QAction>
+#include <QLineEdit>
+
 #include "desk/core/alerts.h"
+#include "desk/core/login.h"
 #include "desk/core/startup.h"
 #include "desk/gui/velto_window.h"
 #include "desk/lang/language_table.h"
 #include "desk/trade/commands.h"
 
 namespace plix {
+namespace {
+
+// Moves the keyboard focus where the logic asked for it (SetFocus).
+void takeFocus(VeltoWindow& w, Desk& d) {
+    const Control*& focus = d.velto.form.Focus;
+    if (!focus) return;
+    if (QWidget* widget = w.widgetOf(focus)) widget->setFocus();
+    focus = nullptr;
+}
+
+// Enter in a text box runs its KeyPress handler with key code 13.
+void onEnter(VeltoWindow& w, Desk& d, const TextBox& box, void (*keyPress)(Desk&, int&)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(w.widgetOf(&box))) {
+        QObject::connect(edit, &QLineEdit::returnPressed, [&w, &d, keyPress] {
+            int key = kEnterKey;
+            keyPress(d, key);
+            w.refresh();
+            takeFocus(w, d);
+        });
+    }
+}
+
+void wireLogin(VeltoWindow& w, Desk& d) {
+    VeltoForm& f = d.velto;
+    w.onMenu(f.login, [&d] { login_Click(d); });
+    if (QAction* login = w.actionOf(f.login)) {
+        // After the handler and the redraw: the frame lies over the request list.
+        QObject::connect(login, &QAction::triggered, [&w, &d] {
+            if (QWidget* frame = w.widgetOf(&d.velto.frlogin)) frame->raise();
+            takeFocus(w, d);
+        });
+    }
+    onEnter(w, d, f.tlogin, tlogin_KeyPress);
+    onEnter(w, d, f.tpasw, tpasw_KeyPress);
+}
+
+}  // namespace
 
 void wireVeltoEvents(VeltoWindow& w, Desk& d) {
     VeltoForm& f = d.velto;
@@ -14,6 +55,7 @@ void wireVeltoEvents(VeltoWindow& w, Desk& d) {
     w.onMenu(f.Mnexit, [&d] { Mnexit_Click(d); });
     w.onMenu(f.ttray, [&d] { ttray_Click(d); });
     for (int i = 1; i <= 4; ++i) w.onMenu(f.lng[i], [&d, i] { lng_Click(d, i); });
+    wireLogin(w, d);
 }
 
 }  // namespace plix

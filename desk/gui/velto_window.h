@@ -1,15 +1,13 @@
 #pragma once
 // The main window: draws VeltoForm and forwards the user's actions to the
-// logic. After every action or timer tick the whole struct is drawn again.
+// logic. After every action or timer tick every window is drawn again.
 #include <QMainWindow>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 #include "desk/core/desk.h"
-#include "desk/gui/widget_binding.h"
+#include "desk/gui/form_binder.h"
 
-class QAction;
 class QMenu;
 
 namespace plix {
@@ -18,19 +16,21 @@ class VeltoWindow : public QMainWindow {
 public:
     explicit VeltoWindow(Desk& desk, QWidget* parent = nullptr);
 
-    // Draws the struct, takes up timer changes, and ends the program when
+    // Draws every window, takes up timer changes, and ends the program when
     // the logic asked for it.
     void refresh();
+    // Other windows hook their drawing in here so one refresh draws them all.
+    void addRefresher(std::function<void()> draw) { refreshers_.push_back(std::move(draw)); }
+    // Runs an event handler of any window, then refreshes.
+    void run(const std::function<void()>& handler);
 
-    // Event wiring: a click on a control or a menu item runs the handler,
-    // then the window is refreshed.
-    void onClick(const Control& control, std::function<void()> handler);
-    void onMenu(const MenuItem& item, std::function<void()> handler);
-
-    QWidget* widgetOf(const void* control) const;
-    QAction* actionOf(const MenuItem& item) const;
+    FormBinder& binder() { return binder_; }
+    void onClick(const Control& c, std::function<void()> h) { binder_.onClick(c, std::move(h)); }
+    void onMenu(const MenuItem& m, std::function<void()> h) { binder_.onMenu(m, std::move(h)); }
+    QWidget* widgetOf(const void* control) const { return binder_.widgetOf(control); }
+    QAction* actionOf(const MenuItem& item) const { return binder_.actionOf(item); }
+    const Twips& twips() const { return binder_.twips(); }
     QMenu* trayMenu() const { return trayMenu_; }
-    const Twips& twips() const { return twips_; }
 
     // Set when the desktop session ends, so that closing ends the program.
     void setSystemShuttingDown() { systemShuttingDown_ = true; }
@@ -39,23 +39,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    template <class W>
-    W* make(QWidget* parent, Control& c);
-    QWidget* makeText(QWidget* parent, TextBox& c, bool multiLine = false);
-    QWidget* makeCheck(QWidget* parent, CheckBox& c);
-    QWidget* makeOption(QWidget* parent, OptionButton& c);
-    QAction* addItem(QMenu* menu, MenuItem& item);
-    QMenu* addSubMenu(QMenu* parent, MenuItem& item);
     void buildControls();
     void buildMenus();
     void drawForm();
-    void run(const std::function<void()>& handler);
 
     Desk& d_;
-    Twips twips_;
-    std::vector<std::function<void()>> draws_;
-    std::unordered_map<const void*, QWidget*> widgets_;
-    std::unordered_map<const MenuItem*, QAction*> actions_;
+    FormBinder binder_;
+    std::vector<std::function<void()>> refreshers_;
     QMenu* trayMenu_ = nullptr;
     bool systemShuttingDown_ = false;
     bool quitting_ = false;

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -68,6 +69,23 @@ void drawCheck(const CheckBox& c, QWidget* w, const Twips& t) {
 void drawOption(const OptionButton& c, QWidget* w, const Twips& t) {
     drawControl(c, w, t);
     if (auto* option = qobject_cast<QRadioButton*>(w)) option->setChecked(c.Value);
+}
+
+void drawList(const ListBox& c, QWidget* w, const Twips& t) {
+    drawControl(c, w, t);
+    auto* list = qobject_cast<QListWidget*>(w);
+    if (!list) return;
+    bool same = list->count() == static_cast<int>(c.Items.size());
+    for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == toQt(c.Items[i]);
+    if (!same) {
+        const QSignalBlocker block(list);
+        list->clear();
+        for (const auto& item : c.Items) list->addItem(toQt(item));
+    }
+    if (list->currentRow() != c.ListIndex) {
+        const QSignalBlocker block(list);
+        list->setCurrentRow(c.ListIndex);
+    }
 }
 
 void drawMenu(const MenuItem& m, QAction* a) {

@@ -25,6 +25,7 @@ void drawControl(const Control& c, QWidget* w, const Twips& t);
 void drawText(const TextBox& c, QWidget* w, const Twips& t);
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t);
 void drawOption(const OptionButton& c, QWidget* w, const Twips& t);
+void drawList(const ListBox& c, QWidget* w, const Twips& t);
 void drawMenu(const MenuItem& m, QAction* a);
 
 }  // namespace plix

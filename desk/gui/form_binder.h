@@ -1,0 +1,60 @@
+#pragma once
+// Builds the widgets of one window from its control structs and keeps them
+// drawn: each widget is created once with a drawing step that copies its
+// struct onto it, and user input flows back into the struct.
+#include <QWidget>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+#include "desk/core/controls.h"
+#include "desk/gui/widget_binding.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace plix {
+
+class FormBinder {
+public:
+    // run is called with every event handler: it runs it, then redraws.
+    explicit FormBinder(std::function<void(const std::function<void()>&)> run);
+
+    template <class W>
+    W* make(QWidget* parent, Control& c) {
+        auto* w = new W(parent);
+        bind(c, w);
+        return w;
+    }
+    void bind(Control& c, QWidget* w);
+    QWidget* makeText(QWidget* parent, TextBox& c, bool multiLine = false);
+    QWidget* makeCheck(QWidget* parent, CheckBox& c);
+    QWidget* makeOption(QWidget* parent, OptionButton& c);
+    QWidget* makeList(QWidget* parent, ListBox& c);
+    QWidget* makeClickLabel(QWidget* parent, Control& c);
+
+    QAction* addItem(QMenu* menu, MenuItem& item);
+    QMenu* addMenu(QMenuBar* bar, MenuItem& item);
+    QMenu* addSubMenu(QMenu* parent, MenuItem& item);
+    void bindMenu(MenuItem& item, QAction* action);
+
+    // A click on a control or a menu item runs the handler.
+    void onClick(const Control& control, std::function<void()> handler);
+    void onMenu(const MenuItem& item, std::function<void()> handler);
+
+    QWidget* widgetOf(const void* control) const;
+    QAction* actionOf(const MenuItem& item) const;
+    const Twips& twips() const { return twips_; }
+
+    void draw() const;
+
+private:
+    std::function<void(const std::function<void()>&)> run_;
+    Twips twips_;
+    std::vector<std::function<void()>> draws_;
+    std::unordered_map<const void*, QWidget*> widgets_;
+    std::unordered_map<const MenuItem*, QAction*> actions_;
+};
+
+}  // namespace plix
