@@ -81,7 +81,7 @@ std::string cp1252_to_utf8(std::string_view s) {
   out.reserve(s.size() + s.size() / 8);
   for (unsigned char b : s) {
     uint32_t cp = code_point(b);
-    if (cp == 0) cp = 0xFFFD;
+    if (cp == 0 && b != 0) cp = 0xFFFD;  // the five bytes Windows-1252 leaves undefined
     if (cp < 0x80) out += static_cast<char>(cp);
     else if (cp < 0x800) {
       out += static_cast<char>(0xC0 | (cp >> 6));
