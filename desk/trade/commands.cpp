@@ -1,33 +1,33 @@
 #include "desk/trade/commands.h"
 
-namespace plix {
-
-void unloadall(Desk&) {
-    // The secondary windows arrive with their own subsystems; the main window
-    // is never unloaded here.
-}
-
-void clrena(Desk& d) {
-    // Until the start-up sequence has tested the connection, only the menus
-    // that need no server are usable.
-    VeltoForm& f = d.velto;
-    for (MenuItem* m : {&f.leverancier, &f.extra, &f.vragen, &f.filter, &f.splix, &f.offertes})
-        m->Enabled = false;
-}
-
-}  // namespace plix
-
 #include "desk/core/settings.h"
 #include "desk/core/startup.h"
 
 namespace plix {
 
-void clrscr(Desk& d) {
+void unloadall(Desk& d) {
+    SubWindows& w = d.windows;
+    for (SubWindow* window : {&w.veltochatl, &w.veltohlp1, &w.veltoflt, &w.veltolev, &w.veltolog,
+                              &w.veltooff, &w.veltorsp, &w.veltosrv})
+        unloadWindow(d, *window);
+    d.st.FilterArmed = 0;
+}
+
+void clrena(Desk& d) {
     VeltoForm& f = d.velto;
-    for (Control* c : {&f.frsystem, &f.frlogin, &f.frlan, &f.fr_url}) c->Visible = false;
+    for (MenuItem* m : {&f.splix, &f.offertes, &f.viewl, &f.setup, &f.helps, &f.extra, &f.vragen,
+                        &f.leverancier, &f.filter})
+        m->Enabled = false;
+}
+
+void clrscr(Desk& d) {
+    d.velto.frsystem.Visible = false;
+    d.velto.fr_vraag.Visible = false;
+    unloadall(d);
 }
 
 void close_ze2002_Click(Desk& d) {
+    d.st.IdleTicks = 0;
     clrscr(d);
     savedat(d);
     Mnexit_Click(d);

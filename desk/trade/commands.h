@@ -4,16 +4,13 @@
 
 namespace plix {
 
-// Unloads every window but the main window.
+// Unloads the other windows (chat, help, filter, supplier, log, offer,
+// reactions, server, in this order) and disarms the filter window.
 void unloadall(Desk& d);
-// Resets the enabled state of the main window's commands.
+// Disables the menu items that need a completed login; the start-up sequence
+// enables them again.
 void clrena(Desk& d);
-
-}  // namespace plix
-
-namespace plix {
-
-// Clears the main window's panels before the program closes.
+// Hides the settings frame and the request list, then unloads the other windows.
 void clrscr(Desk& d);
 // The "Exit" menu: clear, save the settings, quit.
 void close_ze2002_Click(Desk& d);

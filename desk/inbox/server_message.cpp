@@ -1,0 +1,58 @@
+#include "desk/inbox/server_message.h"
+
+#include <string>
+#include <string_view>
+
+#include "desk/core/settings.h"
+#include "desk/core/number.h"
+#include "desk/net/protocol.h"
+#include "desk/trade/connection.h"
+
+namespace plix {
+namespace {
+
+constexpr int kPlainMessage = 0, kQuitOrder = 1, kDisconnectOrder = 2;
+
+// The quit order ends the program at once, but settings the user changed
+// and has not saved yet are written first.
+void endAtOnce(Desk& d) {
+    savedat(d);
+    VeltoForm& f = d.velto;
+    for (TimerControl* t : {&f.Timer1, &f.Timer2, &f.Timer3, &f.Timer4, &f.Timer5, &f.Timer6})
+        t->Enabled = false;
+    if (d.os.scheduler) d.os.scheduler->sync();
+    d.st.ProgramEnded = true;
+}
+
+}  // namespace
+
+void msghandle(Desk& d) {
+    DeskState& s = d.st;
+    // A poll that runs while the box is open finds the same message still
+    // waiting: it is on screen already and is acknowledged when the box closes.
+    if (s.MessageBoxOpen == 1) return;
+
+    const std::string_view reply = s.ServerReply;
+    const std::size_t at = reply.find("MESS");
+    std::string text = at == std::string_view::npos ? std::string() : std::string(reply.substr(at + 4));
+    s.ServerCommand = kPlainMessage;
+    if (text.size() >= 4 && text[0] == 'Q' && text[3] == 'Q') {
+        if (text.starts_with("QC1Q")) s.ServerCommand = kQuitOrder;
+        if (text.starts_with("QC2Q")) s.ServerCommand = kDisconnectOrder;
+        text.erase(0, 4);
+    }
+
+    s.MessageBoxOpen = 1;
+    d.os.messages->show(text, s.LanguageTable[89], MsgIcon::None, MsgButtons::Ok);
+    s.MessageBoxOpen = 0;
+
+    if (s.ServerCommand == kPlainMessage)
+        serverRequest(d, "", Script::Ctrl, 11, {{"ID_LV", numText(s.SupplierNumber)}});
+    if (s.ServerCommand == kQuitOrder) endAtOnce(d);
+    if (s.ServerCommand == kDisconnectOrder) {
+        discon_Click(d);
+        d.velto.recon.Enabled = false;   // neither the user nor Timer3 reconnects in this run
+    }
+}
+
+}  // namespace plix

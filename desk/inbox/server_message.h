@@ -1,0 +1,13 @@
+#pragma once
+// Messages the server leaves for the supplier, with their control codes
+// "QC1Q" (quit) and "QC2Q" (disconnect).
+#include "desk/core/desk.h"
+
+namespace plix {
+
+// Shows the text after "MESS" in ServerReply and acknowledges it (ctrl 11),
+// or carries out its control code. While its message box is open, a nested
+// change poll neither shows the message again nor acknowledges it.
+void msghandle(Desk& d);
+
+}  // namespace plix
