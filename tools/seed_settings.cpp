@@ -1,0 +1,65 @@
+// plixdesk-seed FOLDER NUMBER [CHECK]
+// Stores a supplier number with its check value in FOLDER/pxini.dat, exactly
+// as a login in the program does, keeping every other setting of the record.
+// Used to start a working folder logged in (the demo). With CHECK given, it
+// must be the check value that belongs to NUMBER.
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "desk/core/desk.h"
+#include "desk/core/login.h"
+#include "desk/core/settings.h"
+
+namespace {
+
+// Messages of the settings reader go to the terminal.
+class StderrMessages : public plix::MessageBoxes {
+public:
+    plix::MsgResult show(std::string_view text, std::string_view title, plix::MsgIcon,
+                         plix::MsgButtons) override {
+        std::fprintf(stderr, "plixdesk-seed: %.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
+                     static_cast<int>(text.size()), text.data());
+        return plix::MsgResult::Ok;
+    }
+};
+
+bool wholeNumber(std::string_view text, long long& out) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+int usage() {
+    std::fputs("usage: plixdesk-seed FOLDER NUMBER [CHECK]\n"
+               "Stores the supplier NUMBER and its check value in FOLDER/pxini.dat.\n",
+               stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3 || argc > 4) return usage();
+    const std::filesystem::path folder = argv[1];
+    long long number = 0, check = 0;
+    if (!std::filesystem::is_directory(folder) || !wholeNumber(argv[2], number)) return usage();
+    if (argc == 4 && (!wholeNumber(argv[3], check) || check != number + plix::kSupplierNumberCheck)) {
+        std::fprintf(stderr, "plixdesk-seed: %s is not the check value of %s\n", argv[3], argv[2]);
+        return 1;
+    }
+
+    StderrMessages messages;
+    plix::Services services;
+    services.messages = &messages;
+    plix::Desk desk(services, plix::DeskConfig{folder});
+    plix::loaddat(desk);
+    if (!plix::storeSupplierNumber(desk, number)) {
+        std::fprintf(stderr, "plixdesk-seed: %s does not fit the settings record (1..99999999)\n", argv[2]);
+        return 1;
+    }
+    std::printf("%s: supplier %lld, check %s\n", (folder / plix::kSettingsFile).c_str(), number,
+                desk.st.SystemList[18].c_str());
+    return 0;
+}
