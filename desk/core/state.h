@@ -84,6 +84,13 @@ struct DeskState {
     std::array<std::string, 5> LanguageCodes{};   // 1..4
     std::string LineBreak;
 
+    // Server link: activity log, ping diagnostics and the connection test.
+    std::string LastLogEntry;               // the most recent log entry, for the log window
+    int LogEntryFlag = 0;                   // 1 after an entry was written, 2 once the log window took it
+    int LogWriteFailed = 0;                 // 1 while plixlog.txt cannot be written (reported once)
+    std::array<std::string, 8> PingDiagnostics{};   // the ping's result texts, entries 0..7
+    std::string ServerLanguage;             // the two characters after "Taal=" in the connection test reply
+
     // Set when the program must end; the GUI closes down when it sees it.
     bool ProgramEnded = false;
 };

@@ -1,32 +1,76 @@
 #include "desk/net/transport.h"
 
+#include "desk/core/activity_log.h"
+
 namespace plix {
 
 FetchOptions mainWindowFetch() { return {}; }
 
 FetchOptions supplierWindowFetch(const int& windowFetchAllowed) {
-    return {&windowFetchAllowed, false, " GETCHANGE ", FetchLogging::OnlyAfterFetch, false};
+    FetchOptions o;
+    o.mustBeOne = &windowFetchAllowed;
+    o.letEventsRun = false;
+    o.logging = FetchLogging::OnlyAfterFetch;
+    return o;
 }
 
 FetchOptions filterWindowFetch(const int& windowFetchAllowed) {
-    return {&windowFetchAllowed, true, " GETCHANGE ", FetchLogging::Never, false};
+    FetchOptions o;
+    o.mustBeOne = &windowFetchAllowed;
+    o.logging = FetchLogging::Never;
+    return o;
 }
 
-FetchOptions reactionsWindowFetch() { return {nullptr, false, " GETCHANGE ", FetchLogging::Always, false}; }
+FetchOptions reactionsWindowFetch() {
+    FetchOptions o;
+    o.letEventsRun = false;
+    return o;
+}
 
-FetchOptions chatWindowFetch() { return {nullptr, false, " GETCHAT ", FetchLogging::Never, true}; }
+FetchOptions chatWindowFetch() {
+    FetchOptions o;
+    o.letEventsRun = false;
+    o.noHourglassFor = " GETCHAT ";
+    o.logging = FetchLogging::Never;
+    o.purgeCacheFirst = true;
+    return o;
+}
 
-// Placeholder until the HTTP transport lands: a plain fetch through the
-// platform's client, gated by OnlineFlag.
-void geturl(Desk& d, const FetchOptions& options) {
+void GetCacheURLList(Desk&) {}
+
+// One GET of RequestUrl through the platform's client. RequestUrl is read
+// only now, after pending events ran: a handler that ran there may have
+// started its own exchange, and this fetch then carries the newer request.
+static void fetch(Desk& d, const FetchOptions& options) {
     DeskState& s = d.st;
-    if (s.OnlineFlag != 1) return;
-    if (options.mustBeOne && *options.mustBeOne != 1) return;
+    FormControl& window = options.pointerOn ? *options.pointerOn : d.velto.form;
+    const bool hourglass = s.OperationLabel != options.noHourglassFor;
+    if (hourglass) window.Pointer = MousePointer::Hourglass;
+    if (options.letEventsRun && d.os.events) d.os.events->processPendingEvents();
+
     HttpRequest request;
     request.url = s.RequestUrl;
     request.useProxy = s.UseProxy == 1;
     request.proxy = s.ProxyServer;
-    s.ServerReply = d.os.http ? d.os.http->get(request).body : std::string();
+    request.connectTimeoutMs = kConnectTimeoutMs;
+    request.totalTimeoutMs = kTotalTimeoutMs;
+    HttpResult result = d.os.http ? d.os.http->get(request) : HttpResult{};
+    s.ServerReply = result.ok ? std::move(result.body) : std::string();
+    window.Pointer = MousePointer::Default;
+}
+
+void geturl(Desk& d, const FetchOptions& options) {
+    DeskState& s = d.st;
+    if (options.purgeCacheFirst) GetCacheURLList(d);
+    bool fetched = false;
+    if (s.OnlineFlag == 1 && (!options.mustBeOne || *options.mustBeOne == 1)) {
+        fetch(d, options);
+        fetched = true;
+    }
+    if (s.LogEnabled != 1) return;
+    if (options.logging == FetchLogging::Always ||
+        (options.logging == FetchLogging::OnlyAfterFetch && fetched))
+        loghandle(d);
 }
 
 }  // namespace plix

@@ -1,6 +1,10 @@
 #pragma once
 // geturl: carries RequestUrl to the server and leaves the body in ServerReply.
-// The windows differ only in a few options.
+// Every window that talks to the server uses this one function; they differ
+// only in the options below (one factory per window).
+//
+// Callers set OperationLabel, RequestQuery and RequestUrl (see protocol.h:
+// setRequest / serverRequest), call geturl and cut ServerReply at once.
 #include <string_view>
 
 #include "desk/core/desk.h"
@@ -15,6 +19,7 @@ struct FetchOptions {
     std::string_view noHourglassFor = " GETCHANGE ";
     FetchLogging logging = FetchLogging::Always;
     bool purgeCacheFirst = false;
+    FormControl* pointerOn = nullptr;         // window that shows the hourglass; the main window when null
 };
 
 // Options of each window that talks to the server.
@@ -24,6 +29,23 @@ FetchOptions filterWindowFetch(const int& windowFetchAllowed);
 FetchOptions reactionsWindowFetch();
 FetchOptions chatWindowFetch();
 
+// Time-outs of one fetch: a server that accepts the connection and never
+// answers ends as a failed fetch (empty reply) instead of freezing the program.
+inline constexpr long kConnectTimeoutMs = 10000;
+inline constexpr long kTotalTimeoutMs = 30000;
+
+// While OnlineFlag is 1 (and the window's extra flag, if any, is 1): shows
+// the hourglass unless OperationLabel is the window's exception, lets pending
+// events run once when the window does, then GETs RequestUrl direct or
+// through ProxyServer (UseProxy 1), always fresh from the server.
+// ServerReply := the body, empty when the fetch failed. Offline nothing is
+// sent and ServerReply keeps the previous reply. Logs as the window's
+// option says when LogEnabled is 1 (the main window also when offline).
 void geturl(Desk& d, const FetchOptions& options = mainWindowFetch());
+
+// Purges cached copies of the server's pages before a change poll. The
+// transport keeps no cache and always asks the server for a fresh copy, so
+// there is nothing to remove; callers keep the call where the poll has it.
+void GetCacheURLList(Desk& d);
 
 }  // namespace plix

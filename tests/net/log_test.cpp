@@ -1,0 +1,117 @@
+// The activity log file and the log window.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "desk/core/activity_log.h"
+#include "desk/core/veltolog_form.h"
+#include "desk/net/transport.h"
+#include "tests/support/desk_fixture.h"
+
+namespace plix {
+namespace {
+
+class ActivityLog : public testing::DeskFixture {
+protected:
+    void exchange(const char* label, const char* url, const char* body) {
+        st.OperationLabel = label;
+        st.RequestUrl = url;
+        fakes.http.replies.push_back({true, body, ""});
+        geturl(desk);
+    }
+};
+
+TEST(LogEntry, ExactFormat) {
+    DeskState s;
+    s.OperationLabel = " GETVRAAG ";
+    s.RequestUrl = "http://h/plix_chkl.php?CD=02&ID_LV=7";
+    s.ServerReply = "CNTRLCODE=02<br>QEND0";
+    EXPECT_EQ(logEntry(s, "09:05:03"),
+              " GETVRAAG 09:05:03\r\n\r\nhttp://h/plix_chkl.php?CD=02&ID_LV=7\r\n\r\n"
+              "CNTRLCODE=02<br>QEND0\r\n------------------------\r\n");
+    EXPECT_TRUE(std::regex_match(timeOfDayNow(), std::regex("[0-2][0-9]:[0-5][0-9]:[0-6][0-9]")));
+}
+
+TEST_F(ActivityLog, OneEntryPerExchangeAppendedInOrder) {
+    st.OnlineFlag = 1;
+    st.LogEnabled = 1;
+    folder.write(kLogFile, "older run\r\n");
+    exchange(" CONTEST ", "http://a/plix_ctrl.php?CD=01", "cnt=:1");
+    exchange(" GETCHANGE ", "http://a/plix_chkl.php?CD=03", "TV=1]");
+    const std::string file = folder.read(kLogFile);
+    const std::regex layout(
+        "older run\r\n"
+        " CONTEST \\d\\d:\\d\\d:\\d\\d\r\n\r\nhttp://a/plix_ctrl\\.php\\?CD=01\r\n\r\ncnt=:1\r\n-{24}\r\n"
+        " GETCHANGE \\d\\d:\\d\\d:\\d\\d\r\n\r\nhttp://a/plix_chkl\\.php\\?CD=03\r\n\r\nTV=1\\]\r\n-{24}\r\n");
+    EXPECT_TRUE(std::regex_match(file, layout)) << file;
+    EXPECT_EQ(st.LogEntryFlag, 1);
+    EXPECT_EQ(st.LastLogEntry.substr(0, 11), " GETCHANGE ");
+}
+
+TEST_F(ActivityLog, WindowShowsOnlyTheLastEntryOfEachSecond) {
+    VeltologForm w;
+    veltolog_Load(desk, w);
+    EXPECT_TRUE(w.form.Visible);
+    EXPECT_EQ(w.form.Left, 50);
+    EXPECT_EQ(w.form.Height, 10000);
+    EXPECT_TRUE(w.Timer1.Enabled);
+
+    st.OnlineFlag = 1;
+    st.LogEnabled = 1;
+    exchange(" ONE ", "http://a/1", "first");
+    exchange(" TWO ", "http://a/2", "second");
+    fakes.scheduler.advance(1000);
+    EXPECT_EQ(st.LogEntryFlag, 2);
+    EXPECT_EQ(w.tlog.Text, st.LastLogEntry);
+    EXPECT_EQ(w.tlog.Text.find("first"), std::string::npos);
+    EXPECT_NE(w.tlog.Text.find("second"), std::string::npos);
+    fakes.scheduler.advance(3000);   // nothing new: nothing appended
+    EXPECT_EQ(w.tlog.Text, st.LastLogEntry);
+
+    exchange(" THREE ", "http://a/3", "third");
+    fakes.scheduler.advance(1000);
+    EXPECT_NE(w.tlog.Text.find("second"), std::string::npos);
+    EXPECT_NE(w.tlog.Text.find("third"), std::string::npos);
+
+    veltolog_cclr_Click(desk, w);
+    EXPECT_EQ(w.tlog.Text, "");
+    EXPECT_NE(folder.read(kLogFile).find("third"), std::string::npos);   // the file is untouched
+
+    veltolog_cexit_Click(desk, w);
+    EXPECT_FALSE(w.form.Visible);
+    EXPECT_FALSE(w.form.Loaded);
+    exchange(" FOUR ", "http://a/4", "fourth");
+    fakes.scheduler.advance(2000);
+    EXPECT_EQ(st.LogEntryFlag, 1);   // a closed window takes nothing
+
+    veltolog_Load(desk, w);   // opened again: one timer, the waiting entry shown once
+    fakes.scheduler.advance(1000);
+    EXPECT_EQ(w.tlog.Text, st.LastLogEntry);
+}
+
+TEST_F(ActivityLog, UnwritableFileIsReportedOnceAndNeverStopsTheFetch) {
+    std::filesystem::create_directory(folder / kLogFile);   // a folder where the file should be
+    st.OnlineFlag = 1;
+    st.LogEnabled = 1;
+    st.LineBreak = "\r\n";
+    velto.ltest.Caption = "Testing connection";
+    exchange(" A ", "http://a/1", "one");
+    EXPECT_EQ(st.ServerReply, "one");
+    EXPECT_EQ(st.LogWriteFailed, 1);
+    EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\nplixlog.txt cannot be written");
+    EXPECT_TRUE(velto.ltest.Visible);
+    exchange(" B ", "http://a/2", "two");
+    EXPECT_EQ(st.ServerReply, "two");
+    EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\nplixlog.txt cannot be written");
+    EXPECT_EQ(st.LogEntryFlag, 1);   // the log window still gets the entry
+    EXPECT_NE(st.LastLogEntry.find("two"), std::string::npos);
+
+    std::filesystem::remove(folder / kLogFile);   // writable again: the next failure is news
+    exchange(" C ", "http://a/3", "three");
+    EXPECT_EQ(st.LogWriteFailed, 0);
+    EXPECT_NE(folder.read(kLogFile).find("three"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace plix
