@@ -1,0 +1,141 @@
+// Desktop notifications against a notification service of our own on a
+// private D-Bus, and the fallback when no service answers.
+#include <gtest/gtest.h>
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/qt/desktop_notifier.h"
+#include "tests/gui/gui_test_main.h"
+
+namespace plix {
+
+// Stands in for the desktop's notification daemon.
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList caps{QStringLiteral("body"), QStringLiteral("body-markup"), QStringLiteral("actions")};
+    QString summary, body;
+    QStringList actions;
+    uint replaced = 99;
+    int calls = 0;
+
+public slots:
+    QStringList GetCapabilities() { return caps; }
+    uint Notify(const QString&, uint replacesId, const QString&, const QString& s, const QString& b,
+                const QStringList& a, const QVariantMap&, int) {
+        ++calls;
+        replaced = replacesId;
+        summary = s;
+        body = b;
+        actions = a;
+        return 7;
+    }
+
+signals:
+    void ActionInvoked(uint id, const QString& actionKey);
+};
+
+namespace {
+
+class DesktopNotifierTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plix::testing::app();
+        ASSERT_TRUE(dir.isValid());
+        // A bus with no service files: nothing can be started behind our back.
+        const QString config = dir.filePath(QStringLiteral("bus.conf"));
+        QFile file(config);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(
+                       "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                       "<auth>EXTERNAL</auth><policy context=\"default\">"
+                       "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                       "<allow own=\"*\"/></policy></busconfig>")
+                       .arg(dir.path())
+                       .toUtf8());
+        file.close();
+        daemon.start(QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
+                      QStringLiteral("--config-file=") + config});
+        ASSERT_TRUE(daemon.waitForStarted(5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return daemon.canReadLine(); }, 5000));
+        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        ASSERT_FALSE(address.isEmpty());
+    }
+    void TearDown() override {
+        QDBusConnection::disconnectFromBus(QStringLiteral("service"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+        daemon.terminate();
+        daemon.waitForFinished(3000);
+    }
+    QDBusConnection connect(const char* name) {
+        return QDBusConnection::connectToBus(address, QString::fromLatin1(name));
+    }
+
+    QTemporaryDir dir;
+    QProcess daemon;
+    QString address;
+};
+
+TEST_F(DesktopNotifierTest, NotifiesReplacesAndReportsTheClick) {
+    QDBusConnection service = connect("service");
+    ASSERT_TRUE(service.isConnected());
+    FakeNotifications fake;
+    ASSERT_TRUE(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    ASSERT_TRUE(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
+                                       QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+
+    int fallbacks = 0, clicks = 0;
+    DesktopNotifier notifier(connect("client"), [&](const QString&, const QString&) { ++fallbacks; });
+    notifier.onClick([&] { ++clicks; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.takesMarkup(); }, 3000));
+
+    notifier.notify("PLIX", "Tom & Jerry <b>\xE9t\xE9</b>");   // Windows-1252 text
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.lastRoute() == DesktopNotifier::Route::Service; }, 3000));
+    EXPECT_EQ(fake.summary, QStringLiteral("PLIX"));
+    EXPECT_EQ(fake.body, QStringLiteral("Tom &amp; Jerry &lt;b&gt;\u00e9t\u00e9&lt;/b&gt;"));
+    EXPECT_EQ(fake.replaced, 0u);
+    EXPECT_TRUE(fake.actions.contains(QStringLiteral("default")));
+    EXPECT_EQ(notifier.lastId(), 7u);
+
+    notifier.notify("PLIX", "Second");   // replaces the first on screen
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake.calls == 2; }, 3000));
+    EXPECT_EQ(fake.replaced, 7u);
+
+    emit fake.ActionInvoked(3, QStringLiteral("default"));   // another program's notification
+    emit fake.ActionInvoked(7, QStringLiteral("default"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clicks > 0; }, 3000));
+    QTest::qWait(50);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(fallbacks, 0);
+}
+
+TEST_F(DesktopNotifierTest, FallsBackWhenNoServiceAnswers) {
+    QString shownTitle, shownText;
+    DesktopNotifier notifier(connect("client"), [&](const QString& t, const QString& x) {
+        shownTitle = t;
+        shownText = x;
+    });
+    notifier.notify("PLIX", "Roof repair");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shownText.isEmpty(); }, 5000));
+    EXPECT_EQ(shownTitle, QStringLiteral("PLIX"));
+    EXPECT_EQ(shownText, QStringLiteral("Roof repair"));
+    EXPECT_EQ(notifier.lastRoute(), DesktopNotifier::Route::Fallback);
+
+    // No session bus at all: the fallback at once.
+    DesktopNotifier busless(QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
+                                                          QStringLiteral("nobus")));
+    busless.notify("PLIX", "Roof repair");
+    EXPECT_EQ(busless.lastRoute(), DesktopNotifier::Route::Fallback);
+    QDBusConnection::disconnectFromBus(QStringLiteral("nobus"));
+}
+
+}  // namespace
+}  // namespace plix
+
+#include "notifier_test.moc"

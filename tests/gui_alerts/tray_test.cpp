@@ -1,0 +1,106 @@
+// The notification-area icon: finding a late tray, mapping the clicks of
+// Linux trays, the pop-up menu's first entry and bringing the window back.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+#include <vector>
+
+#include "platform/qt/qt_tray.h"
+#include "tests/gui/gui_test_main.h"
+
+namespace plix {
+namespace {
+
+class QtTrayTest : public ::testing::Test {
+protected:
+    bool appReady = (plix::testing::app(), true);   // before any widget
+    bool trayThere = false;
+    std::vector<TrayClick> clicks;
+    QWidget window;
+    std::unique_ptr<QtTray> make(TrayRetry retry = {10, 5}) {
+        auto tray = std::make_unique<QtTray>(&window, [this] { return trayThere; }, retry);
+        tray->onClick([this](TrayClick c) { clicks.push_back(c); });
+        return tray;
+    }
+};
+
+TEST_F(QtTrayTest, ALateTrayIsFoundByRetrying) {
+    auto tray = make();
+    EXPECT_FALSE(tray->install());
+    EXPECT_FALSE(tray->installed());
+    EXPECT_TRUE(tray->retrying());
+    trayThere = true;   // the desktop's panel has started
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tray->installed(); }, 2000));
+    EXPECT_FALSE(tray->retrying());
+    EXPECT_TRUE(tray->icon().isVisible());
+
+    tray->remove();
+    EXPECT_FALSE(tray->installed());
+    EXPECT_FALSE(tray->icon().isVisible());
+    EXPECT_TRUE(tray->install());   // there now: at once
+}
+
+TEST_F(QtTrayTest, RetryingStopsAfterAWhile) {
+    auto tray = make({5, 3});
+    EXPECT_FALSE(tray->install());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tray->retrying(); }, 2000));
+    EXPECT_FALSE(tray->installed());
+    tray->remove();   // stops a retry too, and is harmless twice
+    tray->remove();
+}
+
+TEST_F(QtTrayTest, LinuxTrayClicksMapToTheProgramsActions) {
+    auto tray = make();
+    QSystemTrayIcon& icon = tray->icon();
+    emit icon.activated(QSystemTrayIcon::Trigger);          // StatusNotifierItem left click
+    emit icon.activated(QSystemTrayIcon::DoubleClick);      // same click's double on XEmbed trays
+    emit icon.activated(QSystemTrayIcon::MiddleClick);
+    emit icon.activated(QSystemTrayIcon::Context);          // the menu opens by itself
+    EXPECT_EQ(clicks, (std::vector<TrayClick>{TrayClick::Left, TrayClick::Middle}));
+
+    clicks.clear();
+    emit icon.activated(QSystemTrayIcon::DoubleClick);      // a double click on its own counts
+    EXPECT_EQ(clicks, (std::vector<TrayClick>{TrayClick::Double}));
+}
+
+TEST_F(QtTrayTest, MenuOpensWithAnEntryThatShowsTheWindow) {
+    auto tray = make();
+    QMenu mnBar;
+    QAction* exit = mnBar.addAction(QStringLiteral("&Close PLIX"));
+    tray->attachMenu(&mnBar);
+    tray->setTexts("PLIX Deliverer", "PLIX && Co");
+    EXPECT_EQ(tray->icon().contextMenu(), &mnBar);
+    ASSERT_GE(mnBar.actions().size(), 3);
+    EXPECT_EQ(mnBar.actions()[0], &tray->showEntry());
+    EXPECT_TRUE(mnBar.actions()[1]->isSeparator());
+    EXPECT_EQ(mnBar.actions()[2], exit);
+    EXPECT_EQ(tray->showEntry().text(), QStringLiteral("PLIX && Co"));
+    EXPECT_EQ(tray->icon().toolTip(), QStringLiteral("PLIX Deliverer"));
+
+    tray->showEntry().trigger();
+    EXPECT_EQ(clicks, (std::vector<TrayClick>{TrayClick::ShowEntry}));
+    EXPECT_FALSE(tray->icon().icon().isNull());
+}
+
+TEST_F(QtTrayTest, RestoreShowsAHiddenOrMinimisedWindow) {
+    auto tray = make();
+    window.hide();
+    tray->restoreWindow();
+    EXPECT_TRUE(window.isVisible());
+    window.showMinimized();
+    tray->restoreWindow();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.windowState() & Qt::WindowMinimized);
+
+    // A window already gone leaves nothing to restore.
+    auto gone = std::make_unique<QWidget>();
+    QtTray orphan(gone.get(), [] { return false; });
+    gone.reset();
+    orphan.restoreWindow();
+}
+
+}  // namespace
+}  // namespace plix
