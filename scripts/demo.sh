@@ -10,7 +10,7 @@ port=${PLIX_DEMO_PORT:-8080}
 host="www.plix.localhost:${port}"   # *.localhost always means this machine
 
 cmake -S . -B build -DPLIX_WITH_QT=ON -DPLIX_DEFAULT_HOST="$host" >/dev/null
-targets=(plixdesk)
+targets=(plixdesk plixdesk-seed)
 [ -f server/CMakeLists.txt ] && targets+=(plixsrv)
 cmake --build build -j"$(nproc)" --target "${targets[@]}"
 
@@ -34,6 +34,13 @@ if [ -x build/server/plixsrv ]; then
     sleep 0.1
   done
   cat "$work/plixsrv.out"
+  # The working folder starts logged in as the demo supplier: its number and
+  # check value go into pxini.dat as a login stores them, with the alert sound on.
+  demo_value() { sed -n "s/^$1=//p" "$work/plixsrv.out"; }
+  if [ -n "$(demo_value demo_id_lv)" ]; then
+    build/tools/plixdesk-seed --sound "$work" "$(demo_value demo_id_lv)" "$(demo_value demo_check)"
+    echo "Demo login (menu Extra > login): name $(demo_value demo_login), password $(demo_value demo_password)"
+  fi
 fi
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

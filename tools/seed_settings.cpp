@@ -1,8 +1,9 @@
-// plixdesk-seed FOLDER NUMBER [CHECK]
+// plixdesk-seed [--sound] FOLDER NUMBER [CHECK]
 // Stores a supplier number with its check value in FOLDER/pxini.dat, exactly
 // as a login in the program does, keeping every other setting of the record.
 // Used to start a working folder logged in (the demo). With CHECK given, it
-// must be the check value that belongs to NUMBER.
+// must be the check value that belongs to NUMBER. --sound also switches the
+// alert sound on, as ticking the settings frame's sound box does.
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -32,8 +33,9 @@ bool wholeNumber(std::string_view text, long long& out) {
 }
 
 int usage() {
-    std::fputs("usage: plixdesk-seed FOLDER NUMBER [CHECK]\n"
-               "Stores the supplier NUMBER and its check value in FOLDER/pxini.dat.\n",
+    std::fputs("usage: plixdesk-seed [--sound] FOLDER NUMBER [CHECK]\n"
+               "Stores the supplier NUMBER and its check value in FOLDER/pxini.dat;\n"
+               "--sound also switches the alert sound on.\n",
                stderr);
     return 2;
 }
@@ -41,6 +43,11 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool sound = argc > 1 && std::string_view(argv[1]) == "--sound";
+    if (sound) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3 || argc > 4) return usage();
     const std::filesystem::path folder = argv[1];
     long long number = 0, check = 0;
@@ -55,11 +62,13 @@ int main(int argc, char** argv) {
     services.messages = &messages;
     plix::Desk desk(services, plix::DeskConfig{folder});
     plix::loaddat(desk);
+    if (sound) desk.st.SupplierList[27] = "ja";
     if (!plix::storeSupplierNumber(desk, number)) {
         std::fprintf(stderr, "plixdesk-seed: %s does not fit the settings record (1..99999999)\n", argv[2]);
         return 1;
     }
-    std::printf("%s: supplier %lld, check %s\n", (folder / plix::kSettingsFile).c_str(), number,
-                desk.st.SystemList[18].c_str());
+    std::printf("%s: supplier %lld, check %s, sound %s\n", (folder / plix::kSettingsFile).c_str(),
+                number, desk.st.SystemList[18].c_str(),
+                desk.st.SupplierList[27].empty() ? "-" : desk.st.SupplierList[27].c_str());
     return 0;
 }
