@@ -47,7 +47,7 @@ free_port() {
 }
 
 echo "== seeding $SUPPLIERS suppliers and starting plixsrv"
-"$bin" --db "$work/bench.db" --port 0 --quiet --bench-suppliers "$SUPPLIERS" >"$work/srv.out" 2>"$work/srv.err" &
+"$bin" --db "$work/bench.db" --port 0 --quiet ${PLIXSRV_ARGS:-} --bench-suppliers "$SUPPLIERS" >"$work/srv.out" 2>"$work/srv.err" &
 srv_pid=$!
 for _ in $(seq 1 600); do
   grep -q '^listening=' "$work/srv.out" 2>/dev/null && break

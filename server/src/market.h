@@ -3,11 +3,13 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <shared_mutex>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "sqlite_db.h"
@@ -183,6 +185,10 @@ class Market {
   };
   std::shared_mutex marks_mu_;
   std::unordered_map<int64_t, CachedMarks> marks_cache_;
+  // Suppliers with a message waiting, so that most polls need no message query.
+  void refresh_pending(int64_t supplier);
+  std::mutex pending_mu_;
+  std::unordered_set<int64_t> pending_;
 };
 
 // Splits and joins the record texts kept in one column.

@@ -128,8 +128,12 @@ void Market::delete_supplier(int64_t id) {
     c.q("DELETE FROM supplier WHERE id = ?", id).run();
     if (c.changes() == 0) throw Refused(404, "Unknown supplier.");
   });
-  std::unique_lock lock(marks_mu_);
-  marks_cache_.erase(id);
+  {
+    std::unique_lock lock(marks_mu_);
+    marks_cache_.erase(id);
+  }
+  std::lock_guard lock(pending_mu_);
+  pending_.erase(id);
 }
 
 int64_t Market::login(const std::string& login, const std::string& password) {

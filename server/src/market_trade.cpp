@@ -114,7 +114,7 @@ int64_t Market::post_message(int64_t supplier, const std::string& control,
                              const std::string& text) {
   if (!control.empty() && control != "QC1Q" && control != "QC2Q")
     throw Refused(400, "The control code must be QC1Q (quit) or QC2Q (disconnect).");
-  return db_.write([&](Conn& c) {
+  int64_t id = db_.write([&](Conn& c) {
     if (!c.q("SELECT 1 FROM supplier WHERE id = ?", supplier).step())
       throw Refused(404, "Unknown supplier.");
     c.q("INSERT INTO message(supplier_id, control, text, at) VALUES(?,?,?,?)", supplier, control,
@@ -122,9 +122,27 @@ int64_t Market::post_message(int64_t supplier, const std::string& control,
         .run();
     return c.last_id();
   });
+  std::lock_guard lock(pending_mu_);  // only after the commit, so no poll misses it
+  pending_.insert(supplier);
+  return id;
+}
+
+void Market::refresh_pending(int64_t supplier) {
+  // The lock is held across the query: a message posted meanwhile is either
+  // seen by the query or inserted after it, never lost.
+  std::lock_guard lock(pending_mu_);
+  auto c = db_.lease();
+  if (c->q("SELECT 1 FROM message WHERE supplier_id = ? AND done = 0 LIMIT 1", supplier).step())
+    pending_.insert(supplier);
+  else
+    pending_.erase(supplier);
 }
 
 std::optional<Message> Market::message_for_poll(int64_t supplier, bool first_poll) {
+  {
+    std::lock_guard lock(pending_mu_);
+    if (!pending_.count(supplier)) return std::nullopt;
+  }
   std::optional<Message> m;
   {
     auto c = db_.lease();
@@ -140,6 +158,7 @@ std::optional<Message> Market::message_for_poll(int64_t supplier, bool first_pol
   // so it is retired when it goes to such a poll.
   if (!m->control.empty() && !first_poll) {
     db_.write([&](Conn& c) { c.q("UPDATE message SET done = 1 WHERE id = ?", m->id).run(); });
+    refresh_pending(supplier);
   }
   return m;
 }
@@ -153,6 +172,7 @@ void Market::acknowledge_message(int64_t supplier) {
         supplier)
         .run();
   });
+  refresh_pending(supplier);
 }
 
 }  // namespace plix

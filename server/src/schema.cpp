@@ -89,7 +89,12 @@ CREATE INDEX chat_line_by_contact ON chat_line(contact_id);
 };
 }  // namespace
 
-Market::Market(const std::string& db_path) : db_(db_path) { migrate(); }
+Market::Market(const std::string& db_path) : db_(db_path) {
+  migrate();
+  auto c = db_.lease();
+  auto st = c->q("SELECT DISTINCT supplier_id FROM message WHERE done = 0");
+  while (st.step()) pending_.insert(st.i(0));
+}
 
 void Market::migrate() {
   auto c = db_.lease();
