@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick curl
+  libssl-dev wrk nginx
   python3
 )
 
