@@ -5,9 +5,11 @@
 #include "desk/core/startup.h"
 #include "desk/lang/language_table.h"
 #include "desk/net/contest.h"
+#include "desk/net/ping.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
 #include "platform/linux/curl_http_client.h"
+#include "platform/linux/linux_network_probe.h"
 #include "tests/net/plixsrv_process.h"
 #include "tests/support/desk_fixture.h"
 
@@ -83,6 +85,21 @@ TEST_F(WithPlixsrv, TypedTextArrivesUnchanged) {
     bool found = false;
     while (conversation.enclosed(f)) found = found || f == reaction;
     EXPECT_TRUE(found) << st.ServerReply;
+}
+
+TEST_F(WithPlixsrv, PingReachesTheServerByItsLoopbackName) {
+    start({});
+    LinuxNetworkProbe probe;
+    desk.os.network = &probe;
+    st.OnlineFlag = 0;
+    st.DefaultHost = "www.plix.localhost:" + std::to_string(server->port());
+    pingst(desk);
+    EXPECT_EQ(st.OnlineFlag, 1);
+    EXPECT_EQ(st.PingDiagnostics[0].rfind("0   [ ip success ] - ", 0), 0u) << st.PingDiagnostics[0];
+    EXPECT_EQ(st.PingDiagnostics[7], "16777343");
+    st.ServerHost = st.DefaultHost;   // and libcurl reaches the server under that name too
+    contest(desk);
+    EXPECT_EQ(st.ConnectState, 2);
 }
 
 }  // namespace
