@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "desk/core/alerts.h"
+#include "desk/core/startup.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {
@@ -156,6 +157,50 @@ TEST_F(AlertsTest, ClickOnANotificationShowsTheWindowAndRedraws) {
     EXPECT_EQ(st.StartupStep, 0);
     fakes.tray.click(TrayClick::Middle);
     EXPECT_EQ(redraws, 2);
+}
+
+}  // namespace
+}  // namespace plix
+
+namespace plix {
+namespace {
+
+// Records the order in which the sound and the icon are asked for things.
+struct OrderedSound : SoundPlayer {
+    std::vector<std::string>* log;
+    explicit OrderedSound(std::vector<std::string>* l) : log(l) {}
+    void play(const std::string&) override { log->push_back("play"); }
+    void stop() override { log->push_back("stop"); }
+};
+struct OrderedTray : FakeTray {
+    std::vector<std::string>* log;
+    explicit OrderedTray(std::vector<std::string>* l) : log(l) {}
+    void remove() override {
+        log->push_back("remove icon");
+        FakeTray::remove();
+    }
+};
+
+TEST(AlertsQuit, QuittingWhileTheAlertPlaysStopsItBeforeTheIconGoes) {
+    testing::TempFolder folder;
+    std::vector<std::string> log;
+    OrderedSound sound(&log);
+    OrderedTray tray(&log);
+    FakeMessageBoxes messages;
+    Services services;
+    services.sound = &sound;
+    services.tray = &tray;
+    services.messages = &messages;
+    Desk d{services, DeskConfig{folder.path(), "www.x.test"}};
+    d.st.SoundArmed = 1;
+    d.st.SupplierList[27] = "ja";
+    ttray_Click(d);
+    alertRequest(d, "Roof repair");
+    log.clear();
+    Mnexit_Click(d);
+    EXPECT_EQ(log, (std::vector<std::string>{"stop", "remove icon"}));
+    EXPECT_FALSE(tray.present);
+    EXPECT_TRUE(d.st.ProgramEnded);
 }
 
 }  // namespace
