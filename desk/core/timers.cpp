@@ -89,6 +89,7 @@ void enableAfterTest(Desk& d) {
     s.SavedLeft = f.form.Left;
     s.SavedTop = f.form.Top;
     if (member) getchange(d);
+    if (s.ProgramEnded) return;   // a quit order from the server
     if (s.ConnectState == 2 && s.InboxLoaded == 1 && member && s.ServerCommand != 2)
         f.fr_vraag.Visible = true;
 }
@@ -146,6 +147,7 @@ void Timer2_Timer(Desk& d) {
         s.StartupStep = 499;
     }
     if (s.StartupStep == 501) enableAfterTest(d);
+    if (s.ProgramEnded) return;
     if (s.StartupStep == 502) {
         f.ltest.Caption += s.LineBreak + s.StatusLine1;
         s.StartupStep = 501;
@@ -190,6 +192,7 @@ void Timer5_Timer(Desk& d) {
         }
         s.PollCountdown = std::max<long long>(s.PollCountdown, 5);
         getchange(d);
+        if (s.ProgramEnded) return;   // a quit order from the server
     }
     if (s.InboxRefreshRequest == 99) {
         s.InboxRefreshRequest = 0;

@@ -92,6 +92,17 @@ TEST_F(ServerMessageTest, QuitOrderSavesChangedSettingsAndEnds) {
     EXPECT_TRUE(market.urls.empty());
 }
 
+TEST_F(ServerMessageTest, QuitOrderFromTheTimerEndsBeforeAPendingRefresh) {
+    st.SystemList[0] = "5";
+    st.PollCountdown = 1;
+    st.InboxRefreshRequest = 99;
+    wireTimers(desk);
+    message("QC1Q");
+    fakes.scheduler.advance(2000);
+    EXPECT_TRUE(st.ProgramEnded);
+    EXPECT_EQ(market.count("chkl02"), 0);
+}
+
 TEST_F(ServerMessageTest, QuitOrderWithNothingChangedWritesNothing) {
     message("QC1Q");
     getchange(desk);
