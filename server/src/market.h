@@ -166,7 +166,8 @@ class Market {
 
  private:
   void migrate();
-  // Every write goes through here: one transaction, then the mark cache is outdated.
+  // Writes that can change any supplier's list (requests, reaction counts):
+  // one transaction, then every cached mark is outdated.
   template <typename F>
   auto write(F&& f) {
     struct Bump {
@@ -175,14 +176,30 @@ class Market {
     } bump{revision_};
     return db_.write(std::forward<F>(f));
   }
+  // Writes that change one supplier's list only (hiding, reading, filters):
+  // only that supplier's marks are worked out again.
+  template <typename F>
+  auto write_for(int64_t supplier, F&& f) {
+    struct Bump {
+      Market& m;
+      int64_t s;
+      ~Bump() {
+        std::unique_lock lock(m.marks_mu_);
+        ++m.local_revision_[s];
+      }
+    } bump{*this, supplier};
+    return db_.write(std::forward<F>(f));
+  }
   static int64_t next_seq(Conn& c);
 
   Database db_;
   std::atomic<uint64_t> revision_{1};
   struct CachedMarks {
     uint64_t revision;
+    uint64_t local_revision;
     Marks marks;
   };
+  std::unordered_map<int64_t, uint64_t> local_revision_;
   std::shared_mutex marks_mu_;
   std::unordered_map<int64_t, CachedMarks> marks_cache_;
   // Suppliers with a message waiting, so that most polls need no message query.

@@ -173,7 +173,7 @@ std::vector<ListEntry> Market::request_list(int64_t supplier) {
 }
 
 void Market::hide(int64_t supplier, int64_t request) {
-  write([&](Conn& c) {
+  write_for(supplier, [&](Conn& c) {
     require_supplier(c, supplier);
     require_request(c, request);
     c.q("INSERT INTO view(supplier_id, request_id, hidden) VALUES(?,?,1) "
@@ -184,14 +184,14 @@ void Market::hide(int64_t supplier, int64_t request) {
 }
 
 void Market::show_all(int64_t supplier) {
-  write([&](Conn& c) {
+  write_for(supplier, [&](Conn& c) {
     require_supplier(c, supplier);
     c.q("UPDATE view SET hidden = 0 WHERE supplier_id = ? AND hidden = 1", supplier).run();
   });
 }
 
 int Market::purge_old(int64_t supplier, int64_t max_age_seconds) {
-  return write([&](Conn& c) {
+  return write_for(supplier, [&](Conn& c) {
     require_supplier(c, supplier);
     c.q("INSERT INTO view(supplier_id, request_id, purged) "
         "SELECT ?, id, 1 FROM request WHERE posted_at < ? AND true "
@@ -203,7 +203,7 @@ int Market::purge_old(int64_t supplier, int64_t max_age_seconds) {
 }
 
 std::vector<ConversationEntry> Market::open_conversation(int64_t supplier, int64_t request) {
-  return write([&](Conn& c) {
+  return write_for(supplier, [&](Conn& c) {
     require_supplier(c, supplier);
     require_request(c, request);
     mark_seen(c, supplier, request, next_seq(c));
@@ -236,7 +236,7 @@ void Market::react(int64_t supplier, int64_t request, const std::string& request
 
 void Market::answer(int64_t request, int64_t supplier, const std::string& text) {
   if (text.empty()) throw Refused(400, "An empty answer is not stored.");
-  write([&](Conn& c) {
+  write_for(supplier, [&](Conn& c) {
     require_request(c, request);
     if (!c.q("SELECT 1 FROM reaction WHERE request_id = ? AND supplier_id = ? AND from_customer = 0",
              request, supplier)

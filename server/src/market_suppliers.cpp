@@ -79,7 +79,7 @@ void Market::update_supplier(int64_t id, const std::vector<std::string>& raw_ite
   auto items = clean_items(raw_items);
   check_passwords(items);
   std::string new_pw = items[kPassword].empty() ? std::string() : hash_password(items[kPassword]);
-  write([&](Conn& c) {
+  write_for(id, [&](Conn& c) {
     auto st = c.q("SELECT slots, login FROM supplier WHERE id = ?", id);
     if (!st.step()) throw Refused(404, "Unknown supplier.");
     auto slots = split_fields(st.s(0), kSupplierSlots);
@@ -131,6 +131,7 @@ void Market::delete_supplier(int64_t id) {
   {
     std::unique_lock lock(marks_mu_);
     marks_cache_.erase(id);
+    local_revision_.erase(id);
   }
   std::lock_guard lock(pending_mu_);
   pending_.erase(id);
@@ -151,7 +152,7 @@ int64_t Market::login(const std::string& login, const std::string& password) {
 }
 
 void Market::set_filters(int64_t id, const std::string& block, const std::string& pass) {
-  write([&](Conn& c) {
+  write_for(id, [&](Conn& c) {
     c.q("UPDATE supplier SET block_words = ?, pass_words = ? WHERE id = ?", block.substr(0, 512),
         pass.substr(0, 512), id)
         .run();
@@ -165,7 +166,7 @@ void Market::set_alerts(int64_t id, const std::vector<std::string>& raw) {
   for (auto& s : items)
     for (auto& ch : s)
       if (ch == '\x1f') ch = ' ';
-  write([&](Conn& c) {
+  db_.write([&](Conn& c) {
     auto st = c.q("SELECT slots FROM supplier WHERE id = ?", id);
     if (!st.step()) throw Refused(404, "Unknown supplier.");
     auto slots = split_fields(st.s(0), kSupplierSlots);

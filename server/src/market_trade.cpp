@@ -4,7 +4,7 @@
 namespace plix {
 
 void Market::make_offer(const Offer& o) {
-  write([&](Conn& c) {
+  write_for(o.supplier, [&](Conn& c) {
     if (!c.q("SELECT 1 FROM supplier WHERE id = ?", o.supplier).step())
       throw Refused(404, "Unknown supplier.");
     auto st = c.q("SELECT closed FROM request WHERE id = ?", o.request);

@@ -32,10 +32,14 @@ struct Fnv {
 
 Marks Market::marks(int64_t supplier) {
   uint64_t rev = revision_.load();
+  uint64_t local = 0;
   {
     std::shared_lock lock(marks_mu_);
+    auto l = local_revision_.find(supplier);
+    if (l != local_revision_.end()) local = l->second;
     auto it = marks_cache_.find(supplier);
-    if (it != marks_cache_.end() && it->second.revision == rev) return it->second.marks;
+    if (it != marks_cache_.end() && it->second.revision == rev && it->second.local_revision == local)
+      return it->second.marks;
   }
   Fnv tv, tr;
   for (const auto& e : request_list(supplier)) {
@@ -54,7 +58,7 @@ Marks Market::marks(int64_t supplier) {
   }
   Marks m{tv.hex(), tr.hex()};
   std::unique_lock lock(marks_mu_);
-  marks_cache_[supplier] = {rev, m};
+  marks_cache_[supplier] = {rev, local, m};
   return m;
 }
 
