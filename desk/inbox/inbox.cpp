@@ -66,7 +66,11 @@ bool accepted(const DeskState& s, RequestEntry& e) {
 
 // Reads the records of the list, screens and stores them. Returns how many
 // records this fetch filled (stored and accepted).
-int readRecords(DeskState& s, std::string_view rest) {
+int readRecords(DeskState& s, const std::string_view list) {
+    std::string_view rest = list;
+    // The first "QEND" ahead, searched again only once reading has passed it,
+    // so the list is scanned once however many records it holds.
+    std::size_t endAt = list.find(kListEnd);
     int k = 0;
     for (;;) {
         std::string_view fields[6];
@@ -92,7 +96,10 @@ int readRecords(DeskState& s, std::string_view rest) {
         k += accept;
 
         // Another record follows only when enough text stands before "QEND".
-        if (static_cast<long long>(markerPos(rest, kListEnd)) - statusClose <= 20) break;
+        const std::size_t at = list.size() - rest.size();
+        if (endAt != npos && endAt < at) endAt = list.find(kListEnd, at);
+        const long long endPos = endAt == npos ? 0 : static_cast<long long>(endAt - at) + 1;
+        if (endPos - statusClose <= 20) break;
     }
     return std::min(k, kMaxRequests);
 }

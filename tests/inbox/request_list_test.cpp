@@ -187,6 +187,14 @@ TEST_F(RequestListTest, DamagedRecordsEndTheListWithoutHarm) {
     EXPECT_EQ(velto.fr_vraag.Caption, "-4  questions");
 }
 
+TEST_F(RequestListTest, TheEndMarkerCountsOnlyAheadOfTheReading) {
+    // "QEND" inside a record already read does not end the list early.
+    serveList({{"1", "t", "QEND of season sale", "d", "a", "onb"}, record(2), record(3)});
+    getvraag(desk);
+    EXPECT_EQ(st.AcceptedCount, 3);
+    EXPECT_EQ(st.Requests[2].number, "3");
+}
+
 TEST_F(RequestListTest, SurplusBeyond257IsCountedButNotStored) {
     std::vector<ListRecord> list;
     for (int i = 1; i <= 300; ++i) list.push_back(record(i));
