@@ -7,6 +7,7 @@
 #include "desk/core/activity_log.h"
 #include "desk/core/veltolog_form.h"
 #include "desk/net/transport.h"
+#include "desk/trade/commands.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {
@@ -51,10 +52,11 @@ TEST_F(ActivityLog, OneEntryPerExchangeAppendedInOrder) {
 
 TEST_F(ActivityLog, WindowShowsOnlyTheLastEntryOfEachSecond) {
     VeltologForm w;
+    const FormControl& frame = desk.windows.veltolog.form;
     veltolog_Load(desk, w);
-    EXPECT_TRUE(w.form.Visible);
-    EXPECT_EQ(w.form.Left, 50);
-    EXPECT_EQ(w.form.Height, 10000);
+    EXPECT_TRUE(frame.Visible);
+    EXPECT_EQ(frame.Left, 50);
+    EXPECT_EQ(frame.Height, 10000);
     EXPECT_TRUE(w.Timer1.Enabled);
 
     st.OnlineFlag = 1;
@@ -79,8 +81,8 @@ TEST_F(ActivityLog, WindowShowsOnlyTheLastEntryOfEachSecond) {
     EXPECT_NE(folder.read(kLogFile).find("third"), std::string::npos);   // the file is untouched
 
     veltolog_cexit_Click(desk, w);
-    EXPECT_FALSE(w.form.Visible);
-    EXPECT_FALSE(w.form.Loaded);
+    EXPECT_FALSE(frame.Visible);
+    EXPECT_FALSE(frame.Loaded);
     exchange(" FOUR ", "http://a/4", "fourth");
     fakes.scheduler.advance(2000);
     EXPECT_EQ(st.LogEntryFlag, 1);   // a closed window takes nothing
@@ -88,6 +90,11 @@ TEST_F(ActivityLog, WindowShowsOnlyTheLastEntryOfEachSecond) {
     veltolog_Load(desk, w);   // opened again: one timer, the waiting entry shown once
     fakes.scheduler.advance(1000);
     EXPECT_EQ(w.tlog.Text, st.LastLogEntry);
+
+    unloadall(desk);   // the main window's unload of every other window stops it too
+    EXPECT_FALSE(frame.Loaded);
+    EXPECT_FALSE(w.Timer1.Enabled);
+    EXPECT_EQ(w.tlog.Text, "");
 }
 
 TEST_F(ActivityLog, UnwritableFileIsReportedOnceAndNeverStopsTheFetch) {
