@@ -230,15 +230,6 @@ TEST_F(RequestListTest, APageLeftBehindByAShorterListMovesBack) {
     EXPECT_EQ(visibleRows(), 10);
 }
 
-TEST_F(RequestListTest, AnOpenReactionsWindowIsToldToReload) {
-    serveList({record(1)});
-    getvraag(desk);
-    EXPECT_EQ(st.ReactionsCommand, 0);
-    showWindow(desk.windows.veltorsp);
-    getvraag(desk);
-    EXPECT_EQ(st.ReactionsCommand, 99);
-}
-
 TEST_F(RequestListTest, TheListStaysHiddenWhileTheServerOrderedADisconnect) {
     serveList({record(1)});
     st.ServerCommand = 2;
