@@ -35,10 +35,11 @@ if [ -x build/server/plixsrv ]; then
   done
   cat "$work/plixsrv.out"
   # The working folder starts logged in as the demo supplier: its number and
-  # check value go into pxini.dat as a login stores them, with the alert sound on.
+  # check value go into pxini.dat as a login stores them, with the alert sound
+  # on and a change poll every 5 ticks (10 seconds).
   demo_value() { sed -n "s/^$1=//p" "$work/plixsrv.out"; }
   if [ -n "$(demo_value demo_id_lv)" ]; then
-    build/tools/plixdesk-seed --sound "$work" "$(demo_value demo_id_lv)" "$(demo_value demo_check)"
+    build/tools/plixdesk-seed --sound --poll 5 "$work" "$(demo_value demo_id_lv)" "$(demo_value demo_check)"
     echo "Demo login (menu Extra > login): name $(demo_value demo_login), password $(demo_value demo_password)"
   fi
 fi

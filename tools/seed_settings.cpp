@@ -1,9 +1,11 @@
-// plixdesk-seed [--sound] FOLDER NUMBER [CHECK]
+// plixdesk-seed [--sound] [--poll TICKS] FOLDER NUMBER [CHECK]
 // Stores a supplier number with its check value in FOLDER/pxini.dat, exactly
 // as a login in the program does, keeping every other setting of the record.
 // Used to start a working folder logged in (the demo). With CHECK given, it
 // must be the check value that belongs to NUMBER. --sound also switches the
-// alert sound on, as ticking the settings frame's sound box does.
+// alert sound on, as ticking the settings frame's sound box does; --poll sets
+// the change-poll cycle in 2-second ticks (5..65000, as the settings frame
+// takes it; without one stored the program never polls).
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -33,9 +35,10 @@ bool wholeNumber(std::string_view text, long long& out) {
 }
 
 int usage() {
-    std::fputs("usage: plixdesk-seed [--sound] FOLDER NUMBER [CHECK]\n"
+    std::fputs("usage: plixdesk-seed [--sound] [--poll TICKS] FOLDER NUMBER [CHECK]\n"
                "Stores the supplier NUMBER and its check value in FOLDER/pxini.dat;\n"
-               "--sound also switches the alert sound on.\n",
+               "--sound also switches the alert sound on, --poll sets the change-poll\n"
+               "cycle in 2-second ticks (5..65000).\n",
                stderr);
     return 2;
 }
@@ -43,8 +46,19 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool sound = argc > 1 && std::string_view(argv[1]) == "--sound";
-    if (sound) {
+    bool sound = false;
+    long long poll = 0;
+    while (argc > 1 && argv[1][0] == '-' && argv[1][1] == '-') {
+        const std::string_view option = argv[1];
+        if (option == "--sound") {
+            sound = true;
+        } else if (option == "--poll" && argc > 2 && wholeNumber(argv[2], poll) && poll >= 5 &&
+                   poll <= 65000) {
+            --argc;
+            ++argv;
+        } else {
+            return usage();
+        }
         --argc;
         ++argv;
     }
@@ -63,12 +77,14 @@ int main(int argc, char** argv) {
     plix::Desk desk(services, plix::DeskConfig{folder});
     plix::loaddat(desk);
     if (sound) desk.st.SupplierList[27] = "ja";
+    if (poll != 0) desk.st.SystemList[0] = std::to_string(poll);
     if (!plix::storeSupplierNumber(desk, number)) {
         std::fprintf(stderr, "plixdesk-seed: %s does not fit the settings record (1..99999999)\n", argv[2]);
         return 1;
     }
-    std::printf("%s: supplier %lld, check %s, sound %s\n", (folder / plix::kSettingsFile).c_str(),
-                number, desk.st.SystemList[18].c_str(),
-                desk.st.SupplierList[27].empty() ? "-" : desk.st.SupplierList[27].c_str());
+    const auto shown = [](const std::string& item) { return item.empty() ? "-" : item.c_str(); };
+    std::printf("%s: supplier %lld, check %s, sound %s, poll %s\n", (folder / plix::kSettingsFile).c_str(),
+                number, desk.st.SystemList[18].c_str(), shown(desk.st.SupplierList[27]),
+                shown(desk.st.SystemList[0]));
     return 0;
 }
