@@ -7,8 +7,11 @@
 #include "desk/core/login.h"
 #include "desk/core/startup.h"
 #include "desk/gui/velto_window.h"
+#include "desk/inbox/hide_show.h"
 #include "desk/lang/language_table.h"
 #include "desk/trade/commands.h"
+#include "desk/trade/connection.h"
+#include "desk/trade/paging.h"
 
 namespace plix {
 namespace {
@@ -55,6 +58,11 @@ void wireVeltoEvents(VeltoWindow& w, Desk& d) {
     w.onMenu(f.Mnexit, [&d] { Mnexit_Click(d); });
     w.onMenu(f.ttray, [&d] { ttray_Click(d); });
     for (int i = 1; i <= 4; ++i) w.onMenu(f.lng[i], [&d, i] { lng_Click(d, i); });
+    w.onMenu(f.recon, [&d] { recon_Click(d); });
+    w.onMenu(f.discon, [&d] { discon_Click(d); });
+    w.onMenu(f.clrall, [&d] { clrall_Click(d); });
+    w.onMenu(f.viewall, [&d] { viewall_Click(d); });
+    for (int i = 0; i < 5; ++i) w.onClick(f.cvraag[i], [&d, i] { cvraag_Click(d, i); });
     wireLogin(w, d);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,6 +126,11 @@ void VeltoWindow::drawForm() {
     const Twips& t = binder_.twips();
     const QSize size(t.px(form.Width), t.px(form.Height));
     if (this->size() != size) resize(size);
+    // The logic moved the window (it puts it back after the reactions window).
+    if (QPoint(form.Left, form.Top) != placed_) {
+        placed_ = QPoint(form.Left, form.Top);
+        move(t.px(form.Left), t.px(form.Top));
+    }
     setCursor(form.Pointer == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
 
     if (form.Visible) {
@@ -156,6 +162,15 @@ void VeltoWindow::refresh() {
     drawForm();
     for (auto& draw : refreshers_) draw();
     if (d_.os.scheduler) d_.os.scheduler->sync();
+}
+
+void VeltoWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    const Twips& t = binder_.twips();
+    FormControl& form = d_.velto.form;
+    form.Left = t.twips(x());
+    form.Top = t.twips(y());
+    placed_ = QPoint(form.Left, form.Top);
 }
 
 void VeltoWindow::closeEvent(QCloseEvent* event) {

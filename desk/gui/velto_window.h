@@ -37,6 +37,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildControls();
@@ -49,6 +50,7 @@ private:
     QMenu* trayMenu_ = nullptr;
     bool systemShuttingDown_ = false;
     bool quitting_ = false;
+    QPoint placed_;   // the form's Left/Top (twips) the window last took or reported
 };
 
 }  // namespace plix

@@ -14,6 +14,7 @@ class Twips {
 public:
     explicit Twips(double dpi = 96.0) : scale_(dpi / 96.0) {}
     int px(int twips) const { return static_cast<int>(twips / 15.0 * scale_ + 0.5); }
+    int twips(int px) const { return static_cast<int>(px * 15.0 / scale_ + 0.5); }
 
 private:
     double scale_;
