@@ -97,8 +97,8 @@ std::string statusLine(int status) {
 std::string addressNumber(std::uint32_t address) {
     unsigned char bytes[4];
     std::memcpy(bytes, &address, 4);
-    const std::uint32_t word = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
-                               (static_cast<std::uint32_t>(bytes[3]) << 24);
+    const std::uint32_t word = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
+                               std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24;
     return std::to_string(static_cast<std::int32_t>(word));
 }
 
