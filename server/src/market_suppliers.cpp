@@ -21,7 +21,7 @@ std::vector<std::string> clean_items(std::vector<std::string> items) {
   items.resize(kRecordItems);
   for (auto& s : items)
     for (auto& c : s)
-      if (c == '\x1f' || c == '\r' || c == '\n') c = ' ';
+      if (static_cast<unsigned char>(c) < 0x20) c = ' ';  // also keeps the field separator out
   return items;
 }
 
@@ -39,15 +39,16 @@ bool login_taken(Conn& c, const std::string& key, int64_t except_id) {
 int64_t Market::register_supplier(const std::vector<std::string>& raw_items, int64_t fixed_id,
                                   const std::string* password_hash) {
   auto items = clean_items(raw_items);
+  // The desktop lets a supplier register without login name or password; such
+  // an account works with its number only, and login refuses it.
   std::string login = trim(items[kLogin]);
-  if (login.empty()) throw Refused(400, "A login name is needed to register.");
-  if (items[kPassword].empty() && !password_hash)
-    throw Refused(400, "A password is needed to register.");
   check_passwords(items);
   // Hash outside the write lock: it takes tens of milliseconds on purpose.
-  std::string pw = password_hash ? *password_hash : hash_password(items[kPassword]);
+  std::string pw = password_hash          ? *password_hash
+                   : items[kPassword].empty() ? std::string()
+                                              : hash_password(items[kPassword]);
   return write([&](Conn& c) {
-    if (login_taken(c, lower1252(login), 0))
+    if (!login.empty() && login_taken(c, lower1252(login), 0))
       throw Refused(409, "That login name is taken; choose another one.");
     int64_t id = fixed_id;
     if (id == 0) {
@@ -68,8 +69,11 @@ int64_t Market::register_supplier(const std::vector<std::string>& raw_items, int
     slots[kServerText].clear();
     slots[kNumber] = std::to_string(id);
     slots[kReview] = "ja";
+    // Without a login name the key is one no typed name can equal (control characters are
+    // blanked above), so the unique index still holds.
+    std::string key = login.empty() ? "\x01" + std::to_string(id) : lower1252(login);
     c.q("INSERT INTO supplier(id, login, login_key, pw, slots, created_at) VALUES(?,?,?,?,?,?)",
-        id, login, lower1252(login), pw, join_fields(slots), now_seconds())
+        id, login, key, pw, join_fields(slots), now_seconds())
         .run();
     return id;
   });
@@ -89,14 +93,16 @@ void Market::update_supplier(int64_t id, const std::vector<std::string>& raw_ite
       if (login_taken(c, lower1252(wanted), id))
         throw Refused(409, "That login name is taken; nothing was stored.");
     }
-    if (!wanted.empty()) login = wanted;
+    bool new_login = !wanted.empty();
+    if (new_login) login = wanted;
     // Items 0..27 are the supplier's; credit, server text, number and review flag are ours.
     for (size_t i = 0; i < kCredit; ++i)
       if (i != kPassword && i != kPasswordAgain) slots[i] = items[i];
     slots[kLogin] = login;
-    c.q("UPDATE supplier SET slots = ?, login = ?, login_key = ? WHERE id = ?", join_fields(slots),
-        login, lower1252(login), id)
-        .run();
+    c.q("UPDATE supplier SET slots = ? WHERE id = ?", join_fields(slots), id).run();
+    if (new_login)
+      c.q("UPDATE supplier SET login = ?, login_key = ? WHERE id = ?", login, lower1252(login), id)
+          .run();
     if (!new_pw.empty()) c.q("UPDATE supplier SET pw = ? WHERE id = ?", new_pw, id).run();
   });
 }

@@ -76,6 +76,13 @@ TEST_F(ServerTest, RegisterLoginAndFetchRecord) {
   ctrl("CD=08&ID_LV=" + std::to_string(id));
   EXPECT_GT(instr(ctrl("CD=04&ID_LV=" + std::to_string(id)), "Warning"), 0u);
   EXPECT_EQ(instr(ctrl("CD=13&LOGINL=bakker&PASWL=pw1"), "ID_LV="), 0u);
+
+  // The desktop lets a supplier register with empty login and password boxes:
+  // the account works by number, and an empty login never matches it.
+  for (int i = 0; i < 2; ++i)
+    EXPECT_GT(instr(ctrl("CD=02&CTR=" + enc(record_ctr({{0, "Zonder login"}, {30, "0"}}))), "<LEVID"),
+              0u);
+  EXPECT_EQ(instr(ctrl("CD=13&LOGINL=&PASWL="), "ID_LV="), 0u);
 }
 
 TEST_F(ServerTest, CatalogueLinesShowCleanText) {
