@@ -3,6 +3,8 @@
 #include "client_cuts.h"
 #include "test_server.h"
 
+#include <filesystem>
+
 using namespace cuts;
 
 namespace {
@@ -158,4 +160,26 @@ TEST_F(ServerTest, PlaceAndCountryMarkersFollowTheClientFilters) {
   ASSERT_NE(q, std::string::npos);
   EXPECT_EQ(value(d.substr(q + 3, 2)) - 10, 3);
   EXPECT_EQ(d.substr(0, q), "text *QPUTRECHT Centrum");
+}
+
+TEST(Schema, DataSurvivesARestartAndANewerSchemaIsRefused) {
+  char tmpl[] = "/tmp/plixsrv-schema-XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  std::string path = std::string(tmpl) + "/m.db";
+  {
+    plix::Market m(path);
+    plix::NewRequest r;
+    r.title = "Kept";
+    m.post_request(r);
+  }
+  {
+    plix::Market again(path);
+    auto r = again.request(1);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->title, "Kept");
+    auto c = again.db().lease();
+    c->exec("PRAGMA user_version=99");
+  }
+  EXPECT_THROW(plix::Market newer(path), plix::DbError);
+  std::filesystem::remove_all(tmpl);
 }
