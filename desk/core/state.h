@@ -89,7 +89,7 @@ struct DeskState {
     int LogEntryFlag = 0;                   // 1 after an entry was written, 2 once the log window took it
     int LogWriteFailed = 0;                 // 1 while plixlog.txt cannot be written (reported once)
     std::array<std::string, 8> PingDiagnostics{};   // the ping's result texts, entries 0..7
-    std::string ServerLanguage;             // the two characters after "Taal=" in the connection test reply
+    std::string ServerLanguage;             // up to two characters after "Taal=" in the connection test reply
 
     // Set when the program must end; the GUI closes down when it sees it.
     bool ProgramEnded = false;

@@ -44,8 +44,11 @@ void contest(Desk& d) {
             s.TestFailed = 0;
         }
     }
-    if (const std::optional<std::string_view> language = afterMarker(reply, "Taal="))
-        s.ServerLanguage = std::string(language->substr(0, 2));
+    // The server's language note: at most two characters, ending at a tag.
+    if (const std::optional<std::string_view> language = afterMarker(reply, "Taal=")) {
+        const std::string_view note = language->substr(0, 2);
+        s.ServerLanguage = std::string(note.substr(0, note.find('<')));
+    }
 
     if (s.ConnectState == 2) {
         if (const std::optional<std::string_view> version = afterMarker(reply, "VERSIE=")) {

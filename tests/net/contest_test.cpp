@@ -49,6 +49,8 @@ TEST_F(ConnectionTest, TheCharacterAfterTheEqualsSignIsSkipped) {
     EXPECT_EQ(st.ConnectState, 2);
     run("cnt=:0");
     EXPECT_EQ(st.ConnectState, 1);
+    run("cnt=:1<br>Taal=1<br>VERSIE=1.06");
+    EXPECT_EQ(st.ServerLanguage, "1");
 }
 
 TEST_F(ConnectionTest, NoAnswerOrNoMarkerMeansNotConnected) {
