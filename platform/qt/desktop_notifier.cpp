@@ -28,11 +28,8 @@ DesktopNotifier::DesktopNotifier(QDBusConnection bus, Fallback fallback)
 }
 
 void DesktopNotifier::fallBackTo(QtTray& tray) {
-    QSystemTrayIcon* icon = &tray.icon();
-    fallback_ = [icon, &tray](const QString& title, const QString& text) {
-        if (tray.installed()) icon->showMessage(title, text, QSystemTrayIcon::Information);
-    };
-    QObject::connect(icon, &QSystemTrayIcon::messageClicked, this, [this] { clicked(); });
+    fallback_ = [&tray](const QString& title, const QString& text) { tray.showMessage(title, text); };
+    tray.onMessageClick([this] { clicked(); });
 }
 
 void DesktopNotifier::notify(const std::string& title, const std::string& text) {

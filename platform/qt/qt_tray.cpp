@@ -1,6 +1,9 @@
 #include "platform/qt/qt_tray.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
 #include <QDateTime>
 #include <QPainter>
 #include <QWidget>
@@ -31,24 +34,24 @@ QIcon plixIcon() {
     return icon;
 }
 
+std::optional<bool> statusNotifierHost(const QDBusConnection& bus) {
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher)) return std::nullopt;
+    QDBusInterface iface(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    return iface.property("IsStatusNotifierHostRegistered").toBool();
+}
+
 QtTray::QtTray(QWidget* window, std::function<bool()> trayAvailable, TrayRetry retry)
     : window_(window),
-      trayAvailable_(trayAvailable ? std::move(trayAvailable)
-                                   : std::function<bool()>(&QSystemTrayIcon::isSystemTrayAvailable)),
+      trayAvailable_(std::move(trayAvailable)),
       retrySettings_(retry),
-      ownMenu_(std::make_unique<QMenu>()) {
-    const QIcon appIcon = QApplication::windowIcon();
-    icon_.setIcon(appIcon.isNull() ? plixIcon() : appIcon);
-
+      ownMenu_(std::make_unique<QMenu>()),
+      menu_(ownMenu_.get()) {
     showEntry_ = ownMenu_->addAction(QStringLiteral("PLIX"));
     QFont bold = showEntry_->font();
     bold.setBold(true);
     showEntry_->setFont(bold);
     QObject::connect(showEntry_, &QAction::triggered, [this] { clicked(TrayClick::ShowEntry); });
-    icon_.setContextMenu(ownMenu_.get());
-
-    QObject::connect(&icon_, &QSystemTrayIcon::activated,
-                     [this](QSystemTrayIcon::ActivationReason r) { activated(r); });
     retry_.setInterval(retrySettings_.intervalMs);
     QObject::connect(&retry_, &QTimer::timeout, [this] { retryTick(); });
 }
@@ -56,7 +59,7 @@ QtTray::QtTray(QWidget* window, std::function<bool()> trayAvailable, TrayRetry r
 QtTray::~QtTray() {
     // The attached menu may belong to the window and go first; never leave the
     // icon pointing at it.
-    icon_.setContextMenu(nullptr);
+    if (icon_) icon_->setContextMenu(nullptr);
 }
 
 void QtTray::attachMenu(QMenu* menu) {
@@ -64,44 +67,70 @@ void QtTray::attachMenu(QMenu* menu) {
     QAction* first = menu->actions().value(0, nullptr);
     menu->insertAction(first, showEntry_);
     menu->insertSeparator(first);
-    icon_.setContextMenu(menu);
+    menu_ = menu;
+    if (icon_) icon_->setContextMenu(menu);
+}
+
+bool QtTray::available() const {
+    if (trayAvailable_) return trayAvailable_();
+    // Where a StatusNotifierWatcher runs, wait for its host rather than let Qt
+    // settle on "no tray" too early; only the last attempt asks Qt regardless
+    // (an XEmbed tray next to a watcher without host).
+    const std::optional<bool> host = statusNotifierHost(QDBusConnection::sessionBus());
+    if (host == false && attemptsLeft_ > 1) return false;
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 bool QtTray::install() {
     if (shown_) return true;
-    if (trayAvailable_()) {
-        showIcon();
-        return true;
-    }
-    // The notification area may still be starting (a login session): keep looking.
     attemptsLeft_ = retrySettings_.attempts;
+    if (tryShow()) return true;
+    // The notification area may still be starting (a login session): keep looking.
     if (attemptsLeft_ > 0) retry_.start();
     return false;
 }
 
-void QtTray::showIcon() {
+bool QtTray::tryShow() {
+    if (!available()) return false;
     retry_.stop();
-    icon_.show();
+    if (!icon_) {
+        icon_ = std::make_unique<QSystemTrayIcon>();
+        const QIcon appIcon = QApplication::windowIcon();
+        icon_->setIcon(appIcon.isNull() ? plixIcon() : appIcon);
+        icon_->setContextMenu(menu_ ? menu_.data() : ownMenu_.get());
+        QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
+                         [this](QSystemTrayIcon::ActivationReason r) { activated(r); });
+        QObject::connect(icon_.get(), &QSystemTrayIcon::messageClicked, [this] {
+            if (messageClick_) messageClick_();
+        });
+    }
+    icon_->setToolTip(tip_);
+    icon_->show();
     shown_ = true;
+    return true;
 }
 
 void QtTray::retryTick() {
-    if (trayAvailable_()) {
-        showIcon();
-    } else if (--attemptsLeft_ <= 0) {
-        retry_.stop();
-    }
+    --attemptsLeft_;
+    if (!tryShow() && attemptsLeft_ <= 0) retry_.stop();
 }
 
 void QtTray::remove() {
     retry_.stop();
-    icon_.hide();
+    if (icon_) icon_->hide();
     shown_ = false;
 }
 
 void QtTray::setTexts(const std::string& tip, const std::string& showEntry) {
-    icon_.setToolTip(toQt(tip));
+    tip_ = toQt(tip);
+    if (icon_) icon_->setToolTip(tip_);
     showEntry_->setText(toQt(showEntry));
+}
+
+bool QtTray::showMessage(const QString& title, const QString& text) {
+    if (!shown_ || !icon_) return false;
+    icon_->showMessage(title, text, QSystemTrayIcon::Information);
+    return true;
 }
 
 void QtTray::restoreWindow() {

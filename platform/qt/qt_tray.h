@@ -2,12 +2,14 @@
 // The notification-area icon through QSystemTrayIcon, and the main window it
 // stands for.
 #include <QAction>
+#include <QDBusConnection>
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/tray.h"
 
@@ -15,6 +17,11 @@ namespace plix {
 
 // The program's icon, drawn: no image file to ship or lose.
 QIcon plixIcon();
+
+// Whether a StatusNotifierItem host (the tray of KDE, of GNOME with its
+// AppIndicator extension, ...) is registered on the session bus; nothing
+// when the desktop has no StatusNotifierWatcher at all.
+std::optional<bool> statusNotifierHost(const QDBusConnection& bus);
 
 // How long install() keeps looking for a notification area that is not there
 // yet: a tray that starts after the program (at login) is found within two
@@ -26,7 +33,8 @@ struct TrayRetry {
 
 class QtTray : public TrayIcon {
 public:
-    // trayAvailable answers whether the desktop has a notification area now.
+    // trayAvailable answers whether the desktop has a notification area now;
+    // by default the session bus and Qt are asked (see available()).
     explicit QtTray(QWidget* window, std::function<bool()> trayAvailable = {}, TrayRetry retry = {});
     ~QtTray() override;
 
@@ -39,12 +47,18 @@ public:
     void setTexts(const std::string& tip, const std::string& showEntry) override;
     void restoreWindow() override;
 
+    // A message balloon at the icon; false when the icon is not up.
+    bool showMessage(const QString& title, const QString& text);
+    void onMessageClick(std::function<void()> handler) { messageClick_ = std::move(handler); }
+
     bool retrying() const { return retry_.isActive(); }
-    QSystemTrayIcon& icon() { return icon_; }
+    // The Qt icon; made only once a notification area was found.
+    QSystemTrayIcon* icon() { return icon_.get(); }
     QAction& showEntry() { return *showEntry_; }
 
 private:
-    void showIcon();
+    bool available() const;
+    bool tryShow();
     void retryTick();
     void activated(QSystemTrayIcon::ActivationReason reason);
 
@@ -53,11 +67,16 @@ private:
     TrayRetry retrySettings_;
     int attemptsLeft_ = 0;
     QTimer retry_;
-    QSystemTrayIcon icon_;
     std::unique_ptr<QMenu> ownMenu_;
+    QPointer<QMenu> menu_;
     QAction* showEntry_;
+    QString tip_;
+    // Qt settles at its first tray icon whether StatusNotifierItem is there
+    // and never asks again; so the icon is made only once a tray is found.
+    std::unique_ptr<QSystemTrayIcon> icon_;
     bool shown_ = false;
     qint64 lastLeftClickMs_ = -1;
+    std::function<void()> messageClick_;
 };
 
 }  // namespace plix

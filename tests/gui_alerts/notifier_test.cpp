@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/qt/desktop_notifier.h"
 #include "tests/gui/gui_test_main.h"
+#include "tests/gui_alerts/private_bus.h"
 
 namespace plix {
 
@@ -44,42 +42,10 @@ namespace {
 
 class DesktopNotifierTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        plix::testing::app();
-        ASSERT_TRUE(dir.isValid());
-        // A bus with no service files: nothing can be started behind our back.
-        const QString config = dir.filePath(QStringLiteral("bus.conf"));
-        QFile file(config);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral(
-                       "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                       "<auth>EXTERNAL</auth><policy context=\"default\">"
-                       "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                       "<allow own=\"*\"/></policy></busconfig>")
-                       .arg(dir.path())
-                       .toUtf8());
-        file.close();
-        daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
-                      QStringLiteral("--config-file=") + config});
-        ASSERT_TRUE(daemon.waitForStarted(5000));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return daemon.canReadLine(); }, 5000));
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
-        ASSERT_FALSE(address.isEmpty());
-    }
-    void TearDown() override {
-        QDBusConnection::disconnectFromBus(QStringLiteral("service"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
-        daemon.terminate();
-        daemon.waitForFinished(3000);
-    }
-    QDBusConnection connect(const char* name) {
-        return QDBusConnection::connectToBus(address, QString::fromLatin1(name));
-    }
-
-    QTemporaryDir dir;
-    QProcess daemon;
-    QString address;
+    void SetUp() override { ASSERT_FALSE(bus.address().isEmpty()); }
+    QDBusConnection connect(const char* name) { return bus.connect(name); }
+    bool appReady = (plix::testing::app(), true);
+    plix::testing::PrivateBus bus;
 };
 
 TEST_F(DesktopNotifierTest, NotifiesReplacesAndReportsTheClick) {

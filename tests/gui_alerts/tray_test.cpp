@@ -2,14 +2,18 @@
 // Linux trays, the pop-up menu's first entry and bringing the window back.
 #include <gtest/gtest.h>
 
+#include <QDBusConnection>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
+#include <atomic>
 #include <vector>
 
 #include "platform/qt/qt_tray.h"
 #include "tests/gui/gui_test_main.h"
+#include "tests/gui_alerts/private_bus.h"
 
 namespace plix {
 namespace {
@@ -32,14 +36,18 @@ TEST_F(QtTrayTest, ALateTrayIsFoundByRetrying) {
     EXPECT_FALSE(tray->install());
     EXPECT_FALSE(tray->installed());
     EXPECT_TRUE(tray->retrying());
+    // Qt settles on the kind of tray at its first icon: none is made early.
+    EXPECT_EQ(tray->icon(), nullptr);
     trayThere = true;   // the desktop's panel has started
     EXPECT_TRUE(QTest::qWaitFor([&] { return tray->installed(); }, 2000));
     EXPECT_FALSE(tray->retrying());
-    EXPECT_TRUE(tray->icon().isVisible());
+    ASSERT_NE(tray->icon(), nullptr);
+    EXPECT_TRUE(tray->icon()->isVisible());
 
     tray->remove();
     EXPECT_FALSE(tray->installed());
-    EXPECT_FALSE(tray->icon().isVisible());
+    EXPECT_FALSE(tray->icon()->isVisible());
+    EXPECT_FALSE(tray->showMessage(QStringLiteral("PLIX"), QStringLiteral("Roof repair")));
     EXPECT_TRUE(tray->install());   // there now: at once
 }
 
@@ -54,7 +62,9 @@ TEST_F(QtTrayTest, RetryingStopsAfterAWhile) {
 
 TEST_F(QtTrayTest, LinuxTrayClicksMapToTheProgramsActions) {
     auto tray = make();
-    QSystemTrayIcon& icon = tray->icon();
+    trayThere = true;
+    ASSERT_TRUE(tray->install());
+    QSystemTrayIcon& icon = *tray->icon();
     emit icon.activated(QSystemTrayIcon::Trigger);          // StatusNotifierItem left click
     emit icon.activated(QSystemTrayIcon::DoubleClick);      // same click's double on XEmbed trays
     emit icon.activated(QSystemTrayIcon::MiddleClick);
@@ -72,17 +82,24 @@ TEST_F(QtTrayTest, MenuOpensWithAnEntryThatShowsTheWindow) {
     QAction* exit = mnBar.addAction(QStringLiteral("&Close PLIX"));
     tray->attachMenu(&mnBar);
     tray->setTexts("PLIX Deliverer", "PLIX && Co");
-    EXPECT_EQ(tray->icon().contextMenu(), &mnBar);
+    trayThere = true;
+    ASSERT_TRUE(tray->install());
+    EXPECT_EQ(tray->icon()->contextMenu(), &mnBar);
     ASSERT_GE(mnBar.actions().size(), 3);
     EXPECT_EQ(mnBar.actions()[0], &tray->showEntry());
     EXPECT_TRUE(mnBar.actions()[1]->isSeparator());
     EXPECT_EQ(mnBar.actions()[2], exit);
     EXPECT_EQ(tray->showEntry().text(), QStringLiteral("PLIX && Co"));
-    EXPECT_EQ(tray->icon().toolTip(), QStringLiteral("PLIX Deliverer"));
+    EXPECT_EQ(tray->icon()->toolTip(), QStringLiteral("PLIX Deliverer"));
 
     tray->showEntry().trigger();
     EXPECT_EQ(clicks, (std::vector<TrayClick>{TrayClick::ShowEntry}));
-    EXPECT_FALSE(tray->icon().icon().isNull());
+    EXPECT_FALSE(tray->icon()->icon().isNull());
+    int messageClicks = 0;
+    tray->onMessageClick([&] { ++messageClicks; });
+    EXPECT_TRUE(tray->showMessage(QStringLiteral("PLIX"), QStringLiteral("Roof repair")));
+    emit tray->icon()->messageClicked();
+    EXPECT_EQ(messageClicks, 1);
 }
 
 TEST_F(QtTrayTest, RestoreShowsAHiddenOrMinimisedWindow) {
@@ -104,3 +121,46 @@ TEST_F(QtTrayTest, RestoreShowsAHiddenOrMinimisedWindow) {
 
 }  // namespace
 }  // namespace plix
+
+namespace plix {
+
+// Stands in for the desktop's StatusNotifierWatcher. It lives in a thread of
+// its own: the property is read with a blocking call from the test's thread.
+class FakeWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+public:
+    std::atomic<bool> host{false};
+    bool hostRegistered() const { return host; }
+};
+
+namespace {
+
+TEST(StatusNotifierHost, IsReadFromTheWatcherOnTheBus) {
+    plix::testing::app();
+    plix::testing::PrivateBus bus;
+    ASSERT_FALSE(bus.address().isEmpty());
+    QDBusConnection client = bus.connect("client");
+    EXPECT_EQ(statusNotifierHost(client), std::nullopt);   // a desktop without any
+
+    QThread thread;
+    FakeWatcher watcher;
+    watcher.moveToThread(&thread);
+    thread.start();
+    QDBusConnection service = bus.connect("watcher");
+    ASSERT_TRUE(service.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+    ASSERT_TRUE(service.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
+                                       QDBusConnection::ExportAllProperties));
+    EXPECT_EQ(statusNotifierHost(client), false);   // the panel is still starting
+    watcher.host = true;
+    EXPECT_EQ(statusNotifierHost(client), true);
+    service.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
+    thread.quit();
+    thread.wait();
+}
+
+}  // namespace
+}  // namespace plix
+
+#include "tray_test.moc"
