@@ -6,7 +6,8 @@
 #  - CPU of plixsrv while 100 idle clients poll every 10 s (curl, new connection each).
 # Everything stays on 127.0.0.1, every loop is bounded, and the script stops
 # what it started. Needs: wrk, nginx, curl (scripts/deps.sh installs them).
-# Usage: server/bench/bench.sh [path/to/plixsrv]   (env: DURATION=10 CONNS=16 THREADS=2 IDLE_SECONDS=30)
+# Usage: server/bench/bench.sh [path/to/plixsrv]
+#   env: DURATION=5 (s per round) ROUNDS=3 CONNS=16 THREADS=2 IDLE_SECONDS=30
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -22,7 +23,8 @@ for tool in wrk nginx curl; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/deps.sh" >&2; exit 1; }
 done
 
-DURATION="${DURATION:-10}"
+DURATION="${DURATION:-5}"
+ROUNDS="${ROUNDS:-3}"
 CONNS="${CONNS:-16}"
 THREADS="${THREADS:-2}"
 IDLE_SECONDS="${IDLE_SECONDS:-30}"
@@ -95,30 +97,43 @@ request = function()
 end
 LUA
 
-# Prints "name  req/s  p50  p99" from one wrk run.
+# One wrk run; appends "req/s p50_us p99_us errors" to $work/runs.<key>.
 run_wrk() {
-  local name="$1"; shift
+  local key="$1"; shift
   local out
   out="$(wrk -t"$THREADS" -c"$CONNS" -d"${DURATION}s" --latency "$@")"
-  local rps p50 p99 errs
-  rps="$(awk '/^Requests\/sec:/ {print $2}' <<<"$out")"
-  p50="$(awk '$1=="50%" {print $2}' <<<"$out")"
-  p99="$(awk '$1=="99%" {print $2}' <<<"$out")"
-  errs="$(grep -E 'Non-2xx|Socket errors' <<<"$out" | tr '\n' ' ' || true)"
-  printf '%-34s %10s req/s   p50 %-9s p99 %-9s %s\n' "$name" "$rps" "$p50" "$p99" "$errs"
-  echo "$rps" >"$work/rps.$name"
+  awk -v errs="$(grep -cE 'Non-2xx|Socket errors' <<<"$out" || true)" '
+    function us(v) { if (v ~ /us$/) return v + 0; if (v ~ /ms$/) return v * 1000; if (v ~ /s$/) return v * 1000000; return v }
+    /^Requests\/sec:/ { rps = $2 }
+    $1 == "50%" { p50 = us($2) }
+    $1 == "99%" { p99 = us($2) }
+    END { print rps, p50, p99, errs }' <<<"$out" >>"$work/runs.$key"
+}
+
+# Median of column c over the rounds of one target.
+median() { sort -g -k"$2","$2" "$work/runs.$1" | awk -v c="$2" '{ v[NR] = $c } END { print v[int((NR + 1) / 2)] }'; }
+
+report() {
+  local key="$1" name="$2"
+  printf '%-34s %10.0f req/s   p50 %7.0f us   p99 %7.0f us   runs with errors: %s\n' "$name" \
+    "$(median "$key" 1)" "$(median "$key" 2)" "$(median "$key" 3)" "$(awk '$4 > 0' "$work/runs.$key" | wc -l)"
 }
 
 # Warm the mark cache once for every supplier (one list per supplier).
 PLIX_CD=03 wrk -t"$THREADS" -c"$CONNS" -d3s -s "$work/spread.lua" "$url" >/dev/null
 
-echo "== wrk -t$THREADS -c$CONNS -d${DURATION}s, loopback"
-PLIX_CD=03 run_wrk "plixsrv chkl 03 (10k suppliers)" -s "$work/spread.lua" "$url"
-PLIX_CD=02 run_wrk "plixsrv chkl 02 (25 records)" -s "$work/spread.lua" "$url"
-run_wrk "nginx static 100 bytes" "http://127.0.0.1:$nport/static.txt"
-ratio="$(awk -v a="$(cat "$work/rps.plixsrv chkl 03 (10k suppliers)")" -v b="$(cat "$work/rps.nginx static 100 bytes")" \
-  'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }')"
-echo "change poll / nginx rate: $ratio (target >= 0.50)"
+# Rounds alternate the targets, so load from elsewhere on the machine hits all alike.
+echo "== wrk -t$THREADS -c$CONNS, $ROUNDS rounds of ${DURATION}s per target, loopback; medians"
+for _ in $(seq 1 "$ROUNDS"); do
+  PLIX_CD=03 run_wrk poll -s "$work/spread.lua" "$url"
+  run_wrk nginx "http://127.0.0.1:$nport/static.txt"
+  PLIX_CD=02 run_wrk list -s "$work/spread.lua" "$url"
+done
+report poll "plixsrv chkl 03 (10k suppliers)"
+report list "plixsrv chkl 02 (25 records)"
+report nginx "nginx static 100 bytes"
+awk -v a="$(median poll 1)" -v b="$(median nginx 1)" \
+  'BEGIN { if (b > 0) printf "change poll / nginx rate: %.2f (target >= 0.50)\n", a / b }'
 echo "plixsrv memory: $(awk '/VmRSS|VmHWM/ {printf "%s %s %s  ", $1, $2, $3}' /proc/$srv_pid/status)"
 
 echo "== 100 idle clients, one change poll each every 10 s, for ${IDLE_SECONDS}s"
