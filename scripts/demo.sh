@@ -9,7 +9,7 @@ scripts/deps.sh
 port=${PLIX_DEMO_PORT:-8080}
 host="www.plix.localhost:${port}"   # *.localhost always means this machine
 
-cmake -S . -B build -DPLIX_WITH_QT=ON -DPLIX_DEFAULT_HOST="$host" >/dev/null
+cmake -S . -B build -DPLIX_WITH_QT=ON -DPLIX_WITH_SERVER=ON -DPLIX_DEFAULT_HOST="$host" >/dev/null
 targets=(plixdesk plixdesk-seed)
 [ -f server/CMakeLists.txt ] && targets+=(plixsrv)
 cmake --build build -j"$(nproc)" --target "${targets[@]}"

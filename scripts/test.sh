@@ -8,11 +8,11 @@ scripts/deps.sh
 
 jobs=$(nproc)
 
-cmake -S . -B build-noqt -DPLIX_WITH_QT=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build-noqt -DPLIX_WITH_QT=OFF -DPLIX_WITH_SERVER=ON >/dev/null
 cmake --build build-noqt -j"$jobs"
 (cd build-noqt && ctest --output-on-failure -j"$jobs")
 
-cmake -S . -B build -DPLIX_WITH_QT=ON -DPLIX_DEFAULT_HOST=www.plix.localhost:8080 >/dev/null
+cmake -S . -B build -DPLIX_WITH_QT=ON -DPLIX_WITH_SERVER=ON -DPLIX_DEFAULT_HOST=www.plix.localhost:8080 >/dev/null
 cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs" -L gui)
 

@@ -4,20 +4,17 @@
 #include <filesystem>
 #include <string>
 
+#include "desk/core/build_config.h"
 #include "desk/core/state.h"
 #include "desk/core/sub_windows.h"
 #include "desk/core/velto_form.h"
 #include "platform/services.h"
 
-#ifndef PLIX_DEFAULT_HOST
-#define PLIX_DEFAULT_HOST "www.plix.example"
-#endif
-
 namespace plix {
 
 struct DeskConfig {
     std::filesystem::path folder = ".";            // the working folder with the data files
-    std::string defaultHost = PLIX_DEFAULT_HOST;   // server host when the record names none
+    std::string defaultHost = buildDefaultHost();   // server host when the record names none
 };
 
 struct Desk {

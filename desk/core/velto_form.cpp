@@ -24,8 +24,8 @@ VeltoForm::VeltoForm() {
         const int top = 300 + i * 420;
         place(Shape1[i], 60, top - 30, 5190, 400);
         place(lnr[i], 120, top, 420, 340);
-        place(ltime[i], 580, top, 1000, 340);
-        place(lvraag[i], 1620, top, 2460, 340);
+        place(ltime[i], 580, top, 1200, 340);
+        place(lvraag[i], 1820, top, 2280, 340);
         place(cvink[i], 4140, top, 340, 340);
         place(cnew[i], 4520, top, 340, 340);
         place(chand[i], 4900, top, 300, 340);

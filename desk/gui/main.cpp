@@ -7,6 +7,9 @@
 #include "desk/core/startup.h"
 #include "desk/gui/velto_events.h"
 #include "desk/gui/velto_window.h"
+#include "desk/gui/veltolog_window.h"
+#include "platform/linux/curl_http_client.h"
+#include "platform/linux/linux_network_probe.h"
 #include "platform/qt/desktop_notifier.h"
 #include "platform/qt/lock_file_instance.h"
 #include "platform/qt/qt_event_pump.h"
@@ -28,6 +31,8 @@ int main(int argc, char** argv) {
     plix::LockFileInstance instance;
     plix::QtEventPump events;
     plix::QtUrlOpener urls;
+    plix::CurlHttpClient http;
+    plix::LinuxNetworkProbe network;
     plix::QtSound sound;
 
     plix::Services services;
@@ -36,6 +41,8 @@ int main(int argc, char** argv) {
     services.instance = &instance;
     services.events = &events;
     services.urls = &urls;
+    services.http = &http;
+    services.network = &network;
     services.sound = &sound;
 
     plix::DeskConfig config;
@@ -53,6 +60,8 @@ int main(int argc, char** argv) {
     desk.os.notifier = &notifier;
     plix::wireAlerts(desk, [&window] { window.refresh(); });
     plix::wireVeltoEvents(window, desk);
+    plix::VeltologWindow logWindow(desk, window);
+    plix::wireLogEvents(window, logWindow, desk);
     scheduler.setAfterTick([&window] { window.refresh(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
                      [&window](QSessionManager&) { window.setSystemShuttingDown(); });

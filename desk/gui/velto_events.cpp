@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QLineEdit>
 
+#include "desk/core/activity_log.h"
 #include "desk/core/alerts.h"
 #include "desk/core/login.h"
 #include "desk/core/startup.h"
 #include "desk/gui/velto_window.h"
+#include "desk/gui/veltolog_window.h"
 #include "desk/inbox/hide_show.h"
 #include "desk/lang/language_table.h"
 #include "desk/trade/commands.h"
@@ -64,6 +66,13 @@ void wireVeltoEvents(VeltoWindow& w, Desk& d) {
     w.onMenu(f.viewall, [&d] { viewall_Click(d); });
     for (int i = 0; i < 5; ++i) w.onClick(f.cvraag[i], [&d, i] { cvraag_Click(d, i); });
     wireLogin(w, d);
+}
+
+void wireLogEvents(VeltoWindow& w, VeltologWindow& log, Desk& d) {
+    VeltoForm& f = d.velto;
+    w.onMenu(f.logfile, [&d] { logfile_Click(d); });
+    w.onMenu(f.viewl, [&d, &log] { viewl_Click(d, log.form()); });
+    w.onMenu(f.clrlog, [&d] { clrlog_Click(d); });
 }
 
 }  // namespace plix
