@@ -10,6 +10,8 @@ enum class TrayClick {
     Double,     // a left double click (trays that report one)
     Middle,     // a middle click
     ShowEntry,  // the first entry of the icon's pop-up menu
+    TaskBar,    // the user brought the minimised window back from the task bar
+                // (where there is no notification area, hiding minimises)
 };
 
 // The notification-area icon and the main window it stands for.

@@ -37,8 +37,8 @@ void deleteTrayIcon(Desk& d);
 void showMainWindow(Desk& d);
 
 // A click on the icon: a left click or double click shows the window and
-// restarts the start-up sequence; a middle click and the pop-up menu's first
-// entry only show it.
+// restarts the start-up sequence; a middle click, the pop-up menu's first
+// entry and a restore from the task bar only show it.
 void trayClicked(Desk& d, TrayClick click);
 // A click on a desktop notification shows the window.
 void notificationClicked(Desk& d);

@@ -5,12 +5,39 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDateTime>
+#include <QEvent>
+#include <QWindowStateChangeEvent>
 #include <QPainter>
 #include <QWidget>
 
 #include "platform/qt/qt_text.h"
 
 namespace plix {
+namespace {
+
+// Tells when the user brings the minimised window back from the task bar.
+class WindowWatch : public QObject {
+public:
+    explicit WindowWatch(std::function<void()> restored) : restored_(std::move(restored)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange) {
+            const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+            const auto* window = static_cast<QWidget*>(watched);
+            if ((change->oldState() & Qt::WindowMinimized) && !window->isMinimized()) {
+                // After the event: the window may be in the middle of drawing itself.
+                QTimer::singleShot(0, this, [this] { restored_(); });
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> restored_;
+};
+
+}  // namespace
 
 QIcon plixIcon() {
     QIcon icon;
@@ -54,9 +81,16 @@ QtTray::QtTray(QWidget* window, std::function<bool()> trayAvailable, TrayRetry r
     QObject::connect(showEntry_, &QAction::triggered, [this] { clicked(TrayClick::ShowEntry); });
     retry_.setInterval(retrySettings_.intervalMs);
     QObject::connect(&retry_, &QTimer::timeout, [this] { retryTick(); });
+    // Without an icon, hiding minimises the window; the user's restore from the
+    // task bar must reach the program, or the next redraw would minimise it again.
+    windowWatch_ = std::make_unique<WindowWatch>([this] {
+        if (!shown_) clicked(TrayClick::TaskBar);
+    });
+    if (window_) window_->installEventFilter(windowWatch_.get());
 }
 
 QtTray::~QtTray() {
+    if (window_) window_->removeEventFilter(windowWatch_.get());
     // The attached menu may belong to the window and go first; never leave the
     // icon pointing at it.
     if (icon_) icon_->setContextMenu(nullptr);

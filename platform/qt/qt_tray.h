@@ -63,6 +63,7 @@ private:
     void activated(QSystemTrayIcon::ActivationReason reason);
 
     QPointer<QWidget> window_;
+    std::unique_ptr<QObject> windowWatch_;
     std::function<bool()> trayAvailable_;
     TrayRetry retrySettings_;
     int attemptsLeft_ = 0;

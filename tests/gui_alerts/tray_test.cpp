@@ -102,6 +102,25 @@ TEST_F(QtTrayTest, MenuOpensWithAnEntryThatShowsTheWindow) {
     EXPECT_EQ(messageClicks, 1);
 }
 
+TEST_F(QtTrayTest, ARestoreFromTheTaskBarReachesTheProgramOnlyWithoutIcon) {
+    auto tray = make();
+    window.showMinimized();
+    window.showNormal();   // the user, through the task bar
+    EXPECT_TRUE(clicks.empty());   // reported after the event, not inside it
+    // Only the queued report runs: window-system events would leave Qt's
+    // input devices behind at exit.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    EXPECT_EQ(clicks, (std::vector<TrayClick>{TrayClick::TaskBar}));
+
+    clicks.clear();
+    trayThere = true;
+    ASSERT_TRUE(tray->install());   // with an icon, hiding hides: nothing to report
+    window.showMinimized();
+    window.showNormal();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    EXPECT_TRUE(clicks.empty());
+}
+
 TEST_F(QtTrayTest, RestoreShowsAHiddenOrMinimisedWindow) {
     auto tray = make();
     window.hide();
