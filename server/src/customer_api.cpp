@@ -140,6 +140,8 @@ void add_customer_api(httplib::Server& svr, Market& m) {
              if (in.contains("title")) title = text(in, "title");
              if (in.contains("details")) details = text(in, "details");
              bool close = in.value("closed", false);
+             // An empty change would still mark the request changed for every supplier.
+             if (!title && !details && !close) throw BadJson("nothing to change: give title, details or closed");
              m.change_request(id, title, details, close);
              return {{"number", id}, {"changed", true}};
            }));

@@ -1,5 +1,7 @@
 #include "protocol.h"
 
+#include <cctype>
+
 #include "catalogue.h"
 #include "query.h"
 #include "replies.h"

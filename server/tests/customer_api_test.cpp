@@ -55,6 +55,8 @@ TEST_F(ServerTest, CustomerPostsChangesAnswersAndReadsBack) {
   EXPECT_EQ(status, 409);
   post_json(port_, "/api/requests", {{"title", 5}}, &status);
   EXPECT_EQ(status, 400);
+  post_json(port_, "/api/requests/" + std::to_string(r), json::object(), &status);
+  EXPECT_EQ(status, 400);
   httplib::Client cli("127.0.0.1", port_);
   auto res = cli.Post("/api/requests", "{not json", "application/json");
   ASSERT_TRUE(res);
