@@ -322,3 +322,17 @@ TEST_F(ServerTest, UpdateDownloadAndHideShowPurgeAnswerPlainly) {
   EXPECT_EQ(s, 200);
   EXPECT_EQ(request_list(chkl("CD=02&ID_LV=" + sid)).records.size(), 1u);  // not old yet
 }
+
+TEST_F(ServerTest, LongConversationKeepsTheNewestEntriesWithinTheWindowLimit) {
+  int64_t id = register_supplier("lang", "pw");
+  int64_t r = post("Long talk");
+  for (int i = 0; i < 150; ++i) {
+    market_->react(id, r, "", "reaction " + std::to_string(i));
+    market_->answer(r, id, "answer " + std::to_string(i));
+  }
+  auto fields = conversation(chkl("CD=04&ID_LV=" + std::to_string(id) + "&RNR=" + std::to_string(r)));
+  ASSERT_LE(fields.size(), 257u);
+  ASSERT_GE(fields.size(), 3u);
+  EXPECT_NE(fields.back().find("details aanvraag"), std::string::npos);  // read to the end
+  EXPECT_EQ(fields[fields.size() - 2], "answer 149");
+}
