@@ -10,9 +10,12 @@ packages=(
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick curl
-  libssl-dev wrk nginx
-  python3
+  libssl-dev
 )
+# The server benchmark compares plixsrv with nginx under wrk: `scripts/deps.sh bench`.
+if [ "${1:-}" = "bench" ]; then
+  packages+=(wrk nginx python3)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

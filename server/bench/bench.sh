@@ -5,7 +5,7 @@
 #    requests/s, p50/p99 latency, the server's memory.
 #  - CPU of plixsrv while 100 idle clients poll every 10 s (curl, new connection each).
 # Everything stays on 127.0.0.1, every loop is bounded, and the script stops
-# what it started. Needs: wrk, nginx, curl (scripts/deps.sh installs them).
+# what it started. Installs what it needs with `scripts/deps.sh bench` (wrk, nginx, curl).
 # Usage: server/bench/bench.sh [path/to/plixsrv]
 #   env: DURATION=5 (s per round) ROUNDS=3 CONNS=16 THREADS=2 IDLE_SECONDS=30
 set -euo pipefail
@@ -19,9 +19,7 @@ if [ -z "$bin" ]; then
   done
 fi
 [ -x "${bin:-}" ] || { echo "plixsrv binary not found; pass its path" >&2; exit 1; }
-for tool in wrk nginx curl; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/deps.sh" >&2; exit 1; }
-done
+"$root/scripts/deps.sh" bench
 
 DURATION="${DURATION:-5}"
 ROUNDS="${ROUNDS:-3}"
