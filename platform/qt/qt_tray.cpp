@@ -117,6 +117,7 @@ bool QtTray::available() const {
 
 bool QtTray::install() {
     if (shown_) return true;
+    if (retry_.isActive()) return false;   // already looking
     attemptsLeft_ = retrySettings_.attempts;
     if (tryShow()) return true;
     // The notification area may still be starting (a login session): keep looking.
