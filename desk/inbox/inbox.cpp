@@ -5,7 +5,7 @@
 
 #include "desk/core/alerts.h"
 #include "desk/core/number.h"
-#include "desk/inbox/find_no_case.h"
+#include "text/cp1252.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
 #include "desk/trade/offers_marks.h"

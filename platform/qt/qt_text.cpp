@@ -1,6 +1,6 @@
 #include "platform/qt/qt_text.h"
 
-#include "desk/core/cp1252.h"
+#include "text/cp1252.h"
 
 namespace plix {
 

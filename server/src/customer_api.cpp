@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cp1252.h"
+#include "text/cp1252.h"
 #include "market.h"
 #include "replies.h"
 
@@ -22,7 +22,7 @@ bool from_loopback(const httplib::Request& req) {
          req.remote_addr == "::ffff:127.0.0.1";
 }
 
-std::string u8(const std::string& cp1252) { return cp1252_to_utf8(cp1252); }
+std::string u8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 
 std::string text(const json& j, const char* key, bool required = false) {
   if (!j.contains(key)) {
@@ -30,7 +30,7 @@ std::string text(const json& j, const char* key, bool required = false) {
     return {};
   }
   if (!j[key].is_string()) throw BadJson(std::string("field \"") + key + "\" must be a string");
-  std::string s = utf8_to_1252(j[key].get<std::string>());
+  std::string s = utf8ToCp1252(j[key].get<std::string>());
   if (s.size() > 4000) throw BadJson(std::string("field \"") + key + "\" is too long");
   return s;
 }

@@ -1,6 +1,6 @@
 // Customer requests as each supplier sees them: list, status, hiding, purging,
 // and the conversation between one supplier and the customer of a request.
-#include "cp1252.h"
+#include "text/cp1252.h"
 #include "market.h"
 #include "secrets.h"
 
@@ -22,8 +22,8 @@ std::vector<std::string> word_list(const std::string& text) {
 }
 
 bool mentions(const ListEntry& e, const std::string& word) {
-  return find_nocase(e.title, word) != std::string::npos ||
-         find_nocase(e.details, word) != std::string::npos;
+  return findNoCase(e.title, word) != std::string::npos ||
+         findNoCase(e.details, word) != std::string::npos;
 }
 
 // Block words (any hit hides) win over pass words (when given, one must hit).

@@ -1,5 +1,5 @@
 // Supplier accounts: registration, record, login, filters and alert settings.
-#include "cp1252.h"
+#include "text/cp1252.h"
 #include "market.h"
 #include "secrets.h"
 

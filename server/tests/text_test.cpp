@@ -1,7 +1,6 @@
 // Text helpers: decoding, Windows-1252, item lists, field safety, passwords.
 #include <gtest/gtest.h>
 
-#include "cp1252.h"
 #include "query.h"
 #include "replies.h"
 #include "secrets.h"
@@ -41,17 +40,6 @@ TEST(QueryText, ItemListsAndNumbers) {
   EXPECT_FALSE(parse_number("0"));
   EXPECT_FALSE(parse_number(" 12"));
   EXPECT_FALSE(parse_number("1234567890123456"));
-}
-
-TEST(Cp1252, CaseAndUtf8RoundTrip) {
-  EXPECT_EQ(lower1252("K\xd6LN \x8a"), "k\xf6ln \x9a");
-  EXPECT_EQ(find_nocase("Hello UTRECHT", "utrecht"), 6u);
-  EXPECT_EQ(find_nocase("abc", ""), std::string_view::npos);
-  std::string t("Caf\xe9 \x80 \x93x\x94", 10);
-  EXPECT_EQ(cp1252_to_utf8(t), "Caf\xc3\xa9 \xe2\x82\xac \xe2\x80\x9cx\xe2\x80\x9d");
-  EXPECT_EQ(utf8_to_1252(cp1252_to_utf8(t)), t);
-  EXPECT_EQ(utf8_to_1252("\xe4\xb8\xad"), "?");     // not in Windows-1252
-  EXPECT_EQ(utf8_to_1252("a\xff" "b"), "a?b");      // broken UTF-8
 }
 
 TEST(FieldText, NothingInsideAFieldCanCutTheReply) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "desk/core/cp1252.h"
+#include "text/cp1252.h"
 #include "desk/core/number.h"
 
 using namespace plix;
@@ -22,6 +22,16 @@ TEST(Cp1252, BadUtf8AndForeignCharactersBecomeQuestionMarks) {
     EXPECT_EQ(utf8ToCp1252("a\x80z"), "a?z");             // stray continuation byte
     EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");               // cut-off sequence
     EXPECT_EQ(utf8ToCp1252("\xC3(x"), "?(x");
+}
+
+TEST(Cp1252, CaseFoldingCoversAccentedLetters) {
+    EXPECT_EQ(lower1252("K\xD6LN \x8A \x9F"), "k\xF6ln \x9A \xFF");
+    EXPECT_EQ(lower1252("\xD7"), "\xD7");  // the multiplication sign has no case
+    EXPECT_EQ(findNoCase("Hello UTRECHT", "utrecht"), 6u);
+    EXPECT_EQ(findNoCase("M\xDCNSTER", "m\xFCnster"), 0u);
+    EXPECT_EQ(findNoCase("abc", ""), std::string_view::npos);
+    EXPECT_EQ(findNoCase("abc", "c", 3), std::string_view::npos);
+    EXPECT_EQ(findNoCase("abc", "c", 99), std::string_view::npos);
 }
 
 TEST(LeadingNumber, Rules) {

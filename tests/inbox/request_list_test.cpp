@@ -1,7 +1,7 @@
 // The request list: reply layout, the supplier's exclusions, the stored
 // records, the drawn page and the alert.
 #include "desk/inbox/inbox.h"
-#include "desk/inbox/find_no_case.h"
+#include "text/cp1252.h"
 #include "tests/inbox/inbox_fixture.h"
 
 namespace plix::testing {

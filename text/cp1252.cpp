@@ -1,4 +1,4 @@
-#include "desk/core/cp1252.h"
+#include "text/cp1252.h"
 
 #include <array>
 
@@ -77,6 +77,36 @@ std::string utf8ToCp1252(std::string_view text) {
         i += extra + 1;
     }
     return out;
+}
+
+char lower1252(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
+    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
+    switch (b) {
+        case 0x8A: return '\x9A';   // S caron
+        case 0x8C: return '\x9C';   // OE
+        case 0x8E: return '\x9E';   // Z caron
+        case 0x9F: return '\xFF';   // Y diaeresis
+        default: return c;
+    }
+}
+
+std::string lower1252(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out) c = lower1252(c);
+    return out;
+}
+
+std::size_t findNoCase(std::string_view text, std::string_view word, std::size_t from) {
+    if (word.empty() || from > text.size() || word.size() > text.size() - from)
+        return std::string_view::npos;
+    for (std::size_t i = from; i + word.size() <= text.size(); ++i) {
+        std::size_t k = 0;
+        while (k < word.size() && lower1252(text[i + k]) == lower1252(word[k])) ++k;
+        if (k == word.size()) return i;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace plix

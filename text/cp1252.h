@@ -18,4 +18,12 @@ std::string cp1252ToUtf8(std::string_view text);
 // Malformed UTF-8 sequences and characters outside the code page become '?'.
 std::string utf8ToCp1252(std::string_view text);
 
+// Lower-case counterpart of a Windows-1252 letter (accented letters included).
+char lower1252(char c);
+std::string lower1252(std::string_view text);
+
+// 0-based position of word in text from position from on, ignoring case;
+// npos when absent. An empty word is never found.
+std::size_t findNoCase(std::string_view text, std::string_view word, std::size_t from = 0);
+
 }  // namespace plix
