@@ -80,6 +80,9 @@ void tpasw_KeyPress(Desk& d, int& KeyAscii) {
     s.ServerReply.clear();
     serverRequest(d, " LOGIN ", Script::Ctrl, 13,
                   {{"LOGINL", f.tlogin.Text}, {"PASWL", f.tpasw.Text}});
+    // The password stays in its box only, not in the exchange state.
+    s.RequestQuery.clear();
+    s.RequestUrl.clear();
     if (s.ServerReply.empty()) {
         loginMessage(d, s.LanguageTable[106]);
         return;
@@ -100,6 +103,7 @@ void tpasw_KeyPress(Desk& d, int& KeyAscii) {
     storeSupplierNumber(d, number);
     s.StartupStep = 503;
     f.frlogin.Visible = false;
+    f.tpasw.Text.clear();
 }
 
 }  // namespace plix

@@ -91,6 +91,10 @@ TEST_F(LoginTest, NumberIsStoredWithItsCheckValueAndTheSequenceRestarts) {
     EXPECT_EQ(st.StartupStep, 503);
     EXPECT_FALSE(velto.frlogin.Visible);
     EXPECT_TRUE(fakes.messages.shown.empty());
+    // The password is not kept once it has done its work.
+    EXPECT_EQ(velto.tpasw.Text, "");
+    EXPECT_EQ(st.RequestUrl.find("pa%26ss"), std::string::npos);
+    EXPECT_EQ(st.RequestQuery.find("pa%26ss"), std::string::npos);
 
     // The next start reads the number back and it passes its check.
     const std::string onDisk = folder.read(kSettingsFile);
