@@ -1,5 +1,6 @@
 #include "desk/core/login.h"
 
+#include "desk/core/activity_log.h"
 #include "desk/core/number.h"
 #include "desk/core/settings.h"
 #include "desk/net/protocol.h"
@@ -78,9 +79,16 @@ void tpasw_KeyPress(Desk& d, int& KeyAscii) {
         return;
     }
     s.ServerReply.clear();
+    FetchOptions unlogged = mainWindowFetch();
+    unlogged.logging = FetchLogging::Never;
     serverRequest(d, " LOGIN ", Script::Ctrl, 13,
-                  {{"LOGINL", f.tlogin.Text}, {"PASWL", f.tpasw.Text}});
-    // The password stays in its box only, not in the exchange state.
+                  {{"LOGINL", f.tlogin.Text}, {"PASWL", f.tpasw.Text}}, unlogged);
+    // The activity log is a plain file: the exchange goes there with the
+    // password blanked out. Nor does the password stay in the exchange state.
+    if (s.LogEnabled == 1) {
+        setRequest(s, Script::Ctrl, 13, {{"LOGINL", f.tlogin.Text}, {"PASWL", "*"}});
+        loghandle(d);
+    }
     s.RequestQuery.clear();
     s.RequestUrl.clear();
     if (s.ServerReply.empty()) {

@@ -108,6 +108,19 @@ TEST_F(LoginTest, NumberIsStoredWithItsCheckValueAndTheSequenceRestarts) {
     EXPECT_TRUE(again.messages.shown.empty());
 }
 
+TEST_F(LoginTest, ActivityLogNeverHoldsThePassword) {
+    st.LogEnabled = 1;
+    type("smith", "Secret99");
+    reply("ID_LV=42");
+    enter(velto.tpasw);
+    EXPECT_EQ(st.SupplierNumber, 42);
+    const std::string log = folder.read("plixlog.txt");
+    EXPECT_NE(log.find(" LOGIN "), std::string::npos);
+    EXPECT_NE(log.find("CD=13&LOGINL=smith&PASWL=%2A"), std::string::npos);
+    EXPECT_NE(log.find("ID_LV=42"), std::string::npos);
+    EXPECT_EQ(log.find("Secret99"), std::string::npos);
+}
+
 TEST_F(LoginTest, ReplyWithoutANumberLeavesEverythingAsItWas) {
     st.SupplierNumber = 7;
     for (const char* body : {"Wrong password", "ID_LV=", "ID_LV=0", "id_lv=55"}) {
