@@ -65,6 +65,7 @@ std::optional<bool> statusNotifierHost(const QDBusConnection& bus) {
     const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher)) return std::nullopt;
     QDBusInterface iface(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
+    iface.setTimeout(2000);   // a busy desktop shell must not hold the program up for long
     return iface.property("IsStatusNotifierHostRegistered").toBool();
 }
 
