@@ -188,13 +188,5 @@ TEST_F(LoginTest, LoginAfterAFailedCheckStartsThePollAgain) {
     EXPECT_EQ(st.SupplierNumber, 42);
 }
 
-TEST_F(LoginTest, ReplyNumberFollowsTheLeadingNumberRule) {
-    EXPECT_EQ(loginReplyNumber("x ID_LV=  17abc"), 17);
-    EXPECT_EQ(loginReplyNumber("ID_LV=42.9]"), 42);
-    EXPECT_EQ(loginReplyNumber("ID_LV=3 ID_LV=4"), 3);
-    EXPECT_EQ(loginReplyNumber("ID_LV"), 0);
-    EXPECT_EQ(loginReplyNumber(""), 0);
-}
-
 }  // namespace
 }  // namespace plix
