@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "desk/core/activity_log.h"
+#include "desk/core/log_commands.h"
 #include "desk/core/alerts.h"
 #include "desk/core/login.h"
 #include "desk/core/startup.h"

@@ -8,10 +8,16 @@ void QtScheduler::attach(TimerControl& timer, std::function<void()> onTick) {
     entry->onTick = std::move(onTick);
     entry->qtimer = std::make_unique<QTimer>();
     Entry* raw = entry.get();
-    QObject::connect(raw->qtimer.get(), &QTimer::timeout, [this, raw] {
-        raw->onTick();
-        sync();
-        if (afterTick_) afterTick_();
+    // The handler runs from the event queue rather than inside the timer's
+    // own activation: Qt never fires a timer again while its slot runs, so a
+    // handler that waits in a message box would otherwise stop that timer (and
+    // the change poll with it) until the user answers.
+    QObject::connect(raw->qtimer.get(), &QTimer::timeout, raw->qtimer.get(), [this, raw] {
+        QMetaObject::invokeMethod(raw->qtimer.get(), [this, raw] {
+            raw->onTick();
+            sync();
+            if (afterTick_) afterTick_();
+        }, Qt::QueuedConnection);
     });
     entries_.push_back(std::move(entry));
     sync();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "desk/core/activity_log.h"
+#include "desk/core/log_commands.h"
 #include "desk/core/veltolog_form.h"
 #include "tests/support/desk_fixture.h"
 
