@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev libsqlite3-dev libcpp-httplib-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev
-  xvfb xauth imagemagick curl
+  xvfb xauth imagemagick curl dbus-daemon
   libssl-dev
 )
 # The server benchmark compares plixsrv with nginx under wrk: `scripts/deps.sh bench`.
