@@ -134,10 +134,17 @@ void VeltoWindow::drawForm() {
     setCursor(form.Pointer == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
 
     if (form.Visible) {
-        if (!isVisible() || isMinimized()) {
-            form.State == WindowState::Minimized ? showMinimized() : showNormal();
-            raise();
-            activateWindow();
+        // Only a difference between the struct and the window is acted on:
+        // the user's own minimising reaches the struct through changeEvent.
+        const bool wantMinimized = form.State == WindowState::Minimized;
+        if (!isVisible() || wantMinimized != isMinimized()) {
+            if (wantMinimized) {
+                showMinimized();
+            } else {
+                showNormal();
+                raise();
+                activateWindow();
+            }
         }
     } else if (isVisible() && !isMinimized()) {
         // Without a notification area a hidden window could never be reached
@@ -162,6 +169,14 @@ void VeltoWindow::refresh() {
     drawForm();
     for (auto& draw : refreshers_) draw();
     if (d_.os.scheduler) d_.os.scheduler->sync();
+}
+
+void VeltoWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    d_.velto.form.State = isMinimized()   ? WindowState::Minimized
+                          : isMaximized() ? WindowState::Maximized
+                                          : WindowState::Normal;
 }
 
 void VeltoWindow::moveEvent(QMoveEvent* event) {

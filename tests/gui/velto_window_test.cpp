@@ -54,6 +54,12 @@ TEST_F(VeltoWindowTest, OpensAtItsDesignSizeWithTheStoredLanguage) {
     for (QAction* a : window.menuBar()->actions()) EXPECT_NE(a, window.trayMenu()->menuAction());
     // Request rows are hidden.
     EXPECT_FALSE(window.widgetOf(&velto.lvraag[0])->isVisible());
+
+    // The user's own minimising sticks through the next redraw.
+    window.showMinimized();
+    window.refresh();
+    EXPECT_TRUE(window.isMinimized());
+    EXPECT_EQ(velto.form.State, WindowState::Minimized);
 }
 
 TEST_F(VeltoWindowTest, LanguageMenuRelabelsTheWindow) {
