@@ -33,6 +33,11 @@ if [ -x build/server/plixsrv ]; then
     curl -s -o /dev/null "http://127.0.0.1:${port}/plix_ctrl.php?CD=01" && break
     sleep 0.1
   done
+  if ! kill -0 "$server_pid" 2>/dev/null; then
+    cat "$work/plixsrv.log" >&2
+    echo "plixsrv did not start; if port $port is taken, pick another: PLIX_DEMO_PORT=8090 $0" >&2
+    exit 1
+  fi
   cat "$work/plixsrv.out"
   # The working folder starts logged in as the demo supplier: its number and
   # check value go into pxini.dat as a login stores them, with the alert sound
@@ -46,6 +51,7 @@ fi
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "No desktop found (DISPLAY is not set): starting plixdesk under Xvfb." >&2
-  cd "$work" && exec xvfb-run -a "$root/build/desk/gui/plixdesk"
+  cd "$work" && xvfb-run -a "$root/build/desk/gui/plixdesk"
+  exit
 fi
 cd "$work" && "$root/build/desk/gui/plixdesk"
