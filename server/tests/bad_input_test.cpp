@@ -4,6 +4,7 @@
 #include "test_server.h"
 
 using namespace cuts;
+using plix::markerPos;
 
 namespace {
 // Every marker of every reply layout.
@@ -59,7 +60,7 @@ TEST_F(ServerTest, BadQueriesGetPlainClientErrors) {
   std::string refused = ctrl("CD=13&LOGINL=bad&PASWL=nope", &status);
   expect_plain_error(refused, status, 403);
   // The server is still fine.
-  EXPECT_GT(instr(ctrl("CD=01"), "VERSIE=1.06"), 0u);
+  EXPECT_GT(markerPos(ctrl("CD=01"), "VERSIE=1.06"), 0u);
 }
 
 TEST_F(ServerTest, OversizedQueryIsRefusedAndServingGoesOn) {
@@ -68,7 +69,7 @@ TEST_F(ServerTest, OversizedQueryIsRefusedAndServingGoesOn) {
   EXPECT_GE(status, 400);
   EXPECT_LT(status, 500);
   EXPECT_EQ(body.find("QEND"), std::string::npos);
-  EXPECT_GT(instr(ctrl("CD=01"), "cnt="), 0u);
+  EXPECT_GT(markerPos(ctrl("CD=01"), "cnt="), 0u);
 }
 
 TEST_F(ServerTest, RefusedWritesLeaveNoRowsBehind) {
@@ -88,12 +89,12 @@ TEST_F(ServerTest, RefusedWritesLeaveNoRowsBehind) {
   ctrl("CD=03&ID_LV=" + sid + "&CTR=" + enc(ctr), &status);
   EXPECT_EQ(status, 400);
   EXPECT_EQ(market_->supplier(id)->slots[0], "Firma keep");
-  EXPECT_GT(instr(ctrl("CD=13&LOGINL=keep&PASWL=pw"), "ID_LV="), 0u);
+  EXPECT_GT(markerPos(ctrl("CD=13&LOGINL=keep&PASWL=pw"), "ID_LV="), 0u);
   // Registering a taken login name does not create a second account.
   int64_t before = market_->supplier_count();
   std::string again;
   for (int i = 0; i <= 30; ++i) again += "<" + std::string(i == 15 ? "KEEP" : i == 14 ? "x" : "") + ">";
-  EXPECT_EQ(instr(ctrl("CD=02&CTR=" + enc(again), &status), "<LEVID"), 0u);
+  EXPECT_EQ(markerPos(ctrl("CD=02&CTR=" + enc(again), &status), "<LEVID"), 0u);
   EXPECT_EQ(status, 409);
   EXPECT_EQ(market_->supplier_count(), before);
   // A reaction with a requester of another request is refused.

@@ -1,36 +1,16 @@
-// The desktop's reply-cutting rules, written out plainly (1-based positions,
-// 0 = absent) so the tests read each reply exactly as the client will.
+// Readers for the replies whose desktop parser is not a callable function
+// (the inbox fills its window as it reads) or not written yet. Each is put
+// together from the desktop's own cutting rules in desk/net/reply.h, so a
+// change in those rules shows up here too.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace cuts {
+#include "desk/core/number.h"
+#include "desk/net/reply.h"
 
-// Position of needle in hay from 1-based start, 1-based; 0 when absent.
-inline size_t instr(const std::string& hay, const std::string& needle, size_t start = 1) {
-  if (start == 0 || start > hay.size() + 1) return 0;
-  auto p = hay.find(needle, start - 1);
-  return p == std::string::npos ? 0 : p + 1;
-}
-// Characters from 1-based position p on (Mid$ without length).
-inline std::string mid(const std::string& s, size_t p) { return p - 1 >= s.size() ? "" : s.substr(p - 1); }
-inline std::string mid(const std::string& s, size_t p, long n) {
-  if (n <= 0 || p - 1 >= s.size()) return "";
-  return s.substr(p - 1, static_cast<size_t>(n));
-}
-// Leading-number rule: blanks skipped, digits (sign, point) taken, none gives 0.
-inline double value(const std::string& s) {
-  size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  size_t b = i;
-  if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
-  while (i < s.size() && ((s[i] >= '0' && s[i] <= '9') || s[i] == '.')) ++i;
-  try {
-    return i > b ? std::stod(s.substr(b, i - b)) : 0;
-  } catch (...) {
-    return 0;
-  }
-}
+namespace cuts {
 
 struct Record {
   std::string number, time, title, details, requester, status;
@@ -42,130 +22,121 @@ struct RequestList {
   std::vector<Record> records;
   long held = 0;
 };
-inline RequestList request_list(const std::string& reply) {
+inline RequestList request_list(std::string_view reply) {
   RequestList out;
-  size_t c = instr(reply, "CNTRLCODE=02"), q = instr(reply, "QEND");
-  out.held = static_cast<long>(value(mid(reply, q + 4)));
-  if (static_cast<long>(q) - static_cast<long>(c) <= 20) return out;
-  std::string s = mid(reply, c + 16);
+  const long c = static_cast<long>(plix::markerPos(reply, "CNTRLCODE=02"));
+  const long q = static_cast<long>(plix::markerPos(reply, "QEND"));
+  if (q != 0) out.held = static_cast<long>(plix::numberAfter(reply, "QEND"));
+  if (q - c <= 20) return out;
+  plix::ReplyCursor s(plix::listStart(reply, "CNTRLCODE=02", 4));
   for (int guard = 0; guard < 1000; ++guard) {
-    std::string f[6];
-    size_t j6 = 0;
+    std::string_view f[6];
+    long status_close = 0;
     for (int k = 0; k < 6; ++k) {
-      size_t i = instr(s, "["), j = instr(s, "]");
-      if (i == 0 || j == 0) return out;
-      f[k] = mid(s, i + 1, static_cast<long>(j) - 2);
-      if (k == 5) {
-        j6 = j;
-        s = mid(s, j + 1 + 4);
-      } else {
-        s = mid(s, j + 1);
-      }
+      if (k == 5) status_close = static_cast<long>(s.find("]"));
+      if (!s.field(f[k])) return out;
     }
-    out.records.push_back({f[0], f[1], f[2], f[3], f[4], f[5]});
-    if (static_cast<long>(instr(s, "QEND")) - static_cast<long>(j6) <= 20) break;
+    out.records.push_back({std::string(f[0]), std::string(f[1]), std::string(f[2]),
+                           std::string(f[3]), std::string(f[4]), std::string(f[5])});
+    s.skip(4);
+    if (static_cast<long>(s.find("QEND")) - status_close <= 20) break;
   }
   return out;
 }
 
-// Value after a marker up to the first "]" (change marks).
-inline std::string mark(const std::string& reply, const std::string& marker) {
-  size_t p = instr(reply, marker);
-  if (p == 0) return "<absent>";
-  std::string rest = mid(reply, p + marker.size());
-  size_t e = instr(rest, "]");
-  return e == 0 ? "" : mid(rest, 1, static_cast<long>(e) - 1);
-}
-
-// Conversation of the reactions window, with its loop end at "<br>QEND".
-inline std::vector<std::string> conversation(const std::string& reply) {
+// Conversation of the reactions window: from the "<br>" after "RNR" on, with
+// its loop end at "<br>QEND"; at most 257 fields.
+inline std::vector<std::string> conversation(std::string_view reply) {
   std::vector<std::string> fields;
-  size_t p = instr(reply, "RNR");
-  if (p == 0) return fields;
-  std::string s = mid(reply, p);
-  size_t b = instr(s, "<br>");
-  if (b == 0) return fields;
-  s = mid(s, b + 4);
+  const auto from_rnr = plix::afterMarker(reply, "RNR");
+  if (!from_rnr) return fields;
+  const auto body = plix::afterMarker(*from_rnr, "<br>");
+  if (!body) return fields;
+  plix::ReplyCursor s(*body);
+  std::string_view f;
   while (fields.size() < 257) {
-    size_t i = instr(s, "["), j = instr(s, "]");
-    if (i == 0 || j == 0) break;
-    fields.push_back(mid(s, i + 1, static_cast<long>(j) - 2));
-    s = mid(s, j + 1);
-    if (static_cast<long>(instr(s, "<br>QEND")) - static_cast<long>(j) <= 3) break;
+    const long close = static_cast<long>(s.find("]"));
+    if (s.find("[") == 0 || !s.field(f)) break;
+    fields.emplace_back(f);
+    if (static_cast<long>(s.find("<br>QEND")) - close <= 3) break;
   }
   return fields;
 }
 
-// Fields as "text between a '[' and the next ']'", from the first "[" on.
-inline std::vector<std::string> loose_fields(const std::string& reply) {
+// The text from the first "[" on (empty without one).
+inline std::string_view from_first_bracket(std::string_view reply) {
+  const size_t open = reply.find('[');
+  return open == std::string_view::npos ? std::string_view{} : reply.substr(open);
+}
+
+// Fields cut by the bracket rule, from the first "[" on, while a "[" is left
+// (the last offer, the offered requests).
+inline std::vector<std::string> bracket_fields(std::string_view reply) {
   std::vector<std::string> out;
-  size_t pos = reply.find('[');
-  while (pos != std::string::npos) {
-    size_t e = reply.find(']', pos);
-    if (e == std::string::npos) break;
-    out.push_back(reply.substr(pos + 1, e - pos - 1));
-    pos = reply.find('[', e);
-  }
+  plix::ReplyCursor s(from_first_bracket(reply));
+  std::string_view f;
+  while (s.find("[") != 0 && s.field(f)) out.emplace_back(f);
+  return out;
+}
+
+// Fields as "text between a '[' and the next ']'" (chat contacts and lines).
+inline std::vector<std::string> enclosed_fields(std::string_view reply) {
+  std::vector<std::string> out;
+  plix::ReplyCursor s(reply);
+  std::string_view f;
+  while (s.enclosed(f)) out.emplace_back(f);
   return out;
 }
 
 // Offers overview: 13 fields per record, next record while "QEND" stands
 // further than 10 characters into the rest.
-inline std::vector<std::vector<std::string>> offers(const std::string& reply) {
+inline std::vector<std::vector<std::string>> offers(std::string_view reply) {
   std::vector<std::vector<std::string>> out;
-  size_t first = reply.find('[');
-  if (first == std::string::npos) return out;
-  std::string rest = reply.substr(first);
+  plix::ReplyCursor s(from_first_bracket(reply));
+  if (s.atEnd()) return out;
   for (int guard = 0; guard < 1000; ++guard) {
     std::vector<std::string> rec;
+    std::string_view f;
     for (int k = 0; k < 13; ++k) {
-      size_t o = rest.find('[');
-      if (o == std::string::npos) return out;
-      rest = rest.substr(o + 1);
-      size_t e = rest.find(']');
-      if (e == std::string::npos) return out;
-      rec.push_back(rest.substr(0, e));
-      rest = rest.substr(e + 1);
+      if (!s.enclosed(f)) return out;
+      rec.emplace_back(f);
     }
     out.push_back(rec);
-    if (instr(rest, "QEND") <= 10) break;
+    if (s.find("QEND") <= 10) break;
   }
   return out;
 }
 
-// Reaction counts: pairs read by row, one character dropped after each pair.
-inline std::vector<long> counts(const std::string& reply) {
+// Reaction counts: pairs read by row (ten rows), one character dropped after
+// each pair.
+inline std::vector<long> counts(std::string_view reply) {
   std::vector<long> out;
-  size_t first = reply.find('[');
-  if (first == std::string::npos) return out;
-  std::string s = reply.substr(first);
-  for (int row = 0; row < 10; ++row) {
-    size_t a = s.find(']');
-    if (a == std::string::npos) break;
-    s = s.substr(a);
-    size_t o = s.find('[');
-    if (o == std::string::npos) break;
-    s = s.substr(o + 1);
-    size_t e = s.find(']');
-    if (e == std::string::npos) break;
-    out.push_back(static_cast<long>(value(s.substr(0, e))));
-    s = e + 2 <= s.size() ? s.substr(e + 2) : "";
+  std::string_view s = from_first_bracket(reply);
+  for (int row = 0; row < 10 && !s.empty(); ++row) {
+    const size_t close = s.find(']');
+    if (close == std::string_view::npos) break;
+    s.remove_prefix(close);
+    std::string_view count;
+    if (!plix::cutEnclosed(s, count)) break;
+    out.push_back(static_cast<long>(plix::val(count)));
+    s.remove_prefix(s.empty() ? 0 : 1);
   }
   return out;
 }
 
-// "<br>"-ended values after a marker and a number of skipped characters.
-inline std::vector<std::string> br_values(const std::string& reply, const std::string& marker,
+// "<br>"-ended values after a marker and a number of skipped characters
+// (counted from the start of the marker).
+inline std::vector<std::string> br_values(std::string_view reply, std::string_view marker,
                                           size_t skip, size_t count) {
   std::vector<std::string> out;
-  size_t p = instr(reply, marker);
+  const size_t p = plix::markerPos(reply, marker);
   if (p == 0) return out;
-  std::string s = mid(reply, p + skip);
+  std::string_view s = plix::fromPosition(reply, p + skip);
   while (out.size() < count) {
-    size_t b = instr(s, "<br>");
-    if (b == 0) break;
-    out.push_back(mid(s, 1, static_cast<long>(b) - 1));
-    s = mid(s, b + 4);
+    const size_t b = s.find("<br>");
+    if (b == std::string_view::npos) break;
+    out.emplace_back(s.substr(0, b));
+    s.remove_prefix(b + 4);
   }
   return out;
 }

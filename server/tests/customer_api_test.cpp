@@ -3,6 +3,7 @@
 
 #include "client_cuts.h"
 #include "customer_cli.h"
+#include "desk/core/login.h"
 #include "demo_data.h"
 #include "test_server.h"
 
@@ -71,7 +72,7 @@ TEST_F(ServerTest, CustomerMessagesChatAndSupplierView) {
   post_json(port_, "/api/messages", {{"supplier", id}, {"text", "x"}, {"control", "QC9Q"}}, &status);
   EXPECT_EQ(status, 400);
   std::string poll = chkl("CD=03&ID_LV=" + std::to_string(id) + "&TPR=a&TQR=b");
-  EXPECT_EQ(cuts::mid(poll, cuts::instr(poll, "MESS") + 4), "QC1QBye");
+  EXPECT_EQ(plix::afterMarker(poll, "MESS"), "QC1QBye");
 
   json chat = post_json(port_, "/api/chats", {{"supplier", id}, {"customer_name", "Jan"}});
   std::string token = chat["contact"];
@@ -110,7 +111,7 @@ TEST_F(ServerTest, DemoSeedIsIdempotentAndCliTalksToTheApi) {
   EXPECT_GT(qp, 0);
   EXPECT_GT(ql, 0);
   std::string login = ctrl("CD=13&LOGINL=" + d.login + "&PASWL=" + d.password);
-  EXPECT_GT(cuts::instr(login, "ID_LV=1001"), 0u);
+  EXPECT_EQ(plix::loginReplyNumber(login), 1001);
 
   std::string server = "127.0.0.1:" + std::to_string(port_);
   testing::internal::CaptureStdout();

@@ -1,9 +1,15 @@
 // Every request code over real HTTP, each reply read by the client's own cutting rules.
 #include "client_cuts.h"
 #include "catalogue.h"
+#include "desk/core/login.h"
 #include "test_server.h"
 
 using namespace cuts;
+using plix::afterMarker;
+using plix::fromPosition;
+using plix::markerPos;
+using plix::numberAfter;
+using plix::val;
 
 namespace {
 std::string record_ctr(const std::vector<std::pair<int, std::string>>& set) {
@@ -17,18 +23,14 @@ std::string record_ctr(const std::vector<std::pair<int, std::string>>& set) {
 
 TEST_F(ServerTest, ConnectionTestNamesCountAndVersionLast) {
   std::string r = ctrl("CD=01");
-  size_t c = instr(r, "cnt=");
-  ASSERT_GT(c, 0u);
-  EXPECT_NE(value(mid(r, c + 5)), 0);  // read from the second character after "="
-  size_t v = instr(r, "VERSIE=");
-  ASSERT_GT(v, 0u);
-  EXPECT_EQ(mid(r, v + 7), "1.06");  // the very last characters
-  EXPECT_GT(instr(r, "Taal="), 0u);
+  ASSERT_GT(markerPos(r, "cnt="), 0u);
+  EXPECT_NE(numberAfter(r, "cnt=", 1), 0);  // read from the second character after "="
+  EXPECT_EQ(afterMarker(r, "VERSIE="), "1.06");  // the very last characters
+  EXPECT_GT(markerPos(r, "Taal="), 0u);
 
   int64_t id = register_supplier("anna", "geheim1");
-  EXPECT_EQ(value(mid(ctrl("CD=01&ID_LV=" + std::to_string(id)), c + 5)), 1);
-  std::string unknown = ctrl("CD=01&ID_LV=424242");
-  EXPECT_EQ(value(mid(unknown, instr(unknown, "cnt=") + 5)), 0);
+  EXPECT_EQ(numberAfter(ctrl("CD=01&ID_LV=" + std::to_string(id)), "cnt=", 1), 1);
+  EXPECT_EQ(numberAfter(ctrl("CD=01&ID_LV=424242"), "cnt=", 1), 0);
 }
 
 TEST_F(ServerTest, RegisterLoginAndFetchRecord) {
@@ -36,18 +38,18 @@ TEST_F(ServerTest, RegisterLoginAndFetchRecord) {
                                                         {10, "A01"}, {14, "pw1"}, {15, "bakker"},
                                                         {16, "pw1"}, {19, "NL01|Bank|Ut|NL"},
                                                         {30, "0"}})));
-  size_t p = instr(reg, "<LEVID");
+  // The number starts 7 characters after the start of "<LEVID" and ends at ">".
+  size_t p = markerPos(reg, "<LEVID");
   ASSERT_GT(p, 0u);
-  std::string rest = mid(reg, p + 7);
-  std::string number = rest.substr(0, rest.find('>'));
-  int64_t id = static_cast<int64_t>(value(number));
+  std::string_view rest = fromPosition(reg, p + 7);
+  std::string_view number = rest.substr(0, rest.find('>'));
+  int64_t id = static_cast<int64_t>(val(number));
   ASSERT_GT(id, 0);
   EXPECT_LE(number.size(), 8u);  // fits positions 31..38 of the settings record
 
-  std::string login = ctrl("CD=13&LOGINL=bakker&PASWL=pw1");
-  EXPECT_EQ(static_cast<int64_t>(value(mid(login, instr(login, "ID_LV=") + 6))), id);
-  EXPECT_EQ(instr(ctrl("CD=13&LOGINL=bakker&PASWL=wrong"), "ID_LV="), 0u);
-  EXPECT_EQ(instr(ctrl("CD=13&LOGINL=nobody&PASWL=pw1"), "ID_LV="), 0u);
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=bakker&PASWL=pw1")), id);
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=bakker&PASWL=wrong")), 0);
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=nobody&PASWL=pw1")), 0);
 
   std::string rec = ctrl("CD=04&ID_LV=" + std::to_string(id));
   auto slots = br_values(rec, "QLEV=", 9, 32);
@@ -61,7 +63,7 @@ TEST_F(ServerTest, RegisterLoginAndFetchRecord) {
   EXPECT_EQ(slots[28], "proef");
   EXPECT_EQ(slots[30], std::to_string(id));
   EXPECT_EQ(slots[31], "ja");
-  EXPECT_EQ(instr(rec, "Warning"), 0u);
+  EXPECT_EQ(markerPos(rec, "Warning"), 0u);
 
   // Update keeps the password when the boxes are empty and keeps our own slots.
   ctrl("CD=03&ID_LV=" + std::to_string(id) + "&CTR=" +
@@ -70,58 +72,61 @@ TEST_F(ServerTest, RegisterLoginAndFetchRecord) {
   EXPECT_EQ(slots[0], "Bakker BV");
   EXPECT_EQ(slots[28], "proef");
   EXPECT_EQ(slots[30], std::to_string(id));
-  EXPECT_GT(instr(ctrl("CD=13&LOGINL=BAKKER&PASWL=pw1"), "ID_LV="), 0u);  // login ignores case
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=BAKKER&PASWL=pw1")), id);  // login ignores case
 
   // A deleted membership answers the record fetch with "Warning".
   ctrl("CD=08&ID_LV=" + std::to_string(id));
-  EXPECT_GT(instr(ctrl("CD=04&ID_LV=" + std::to_string(id)), "Warning"), 0u);
-  EXPECT_EQ(instr(ctrl("CD=13&LOGINL=bakker&PASWL=pw1"), "ID_LV="), 0u);
+  EXPECT_GT(markerPos(ctrl("CD=04&ID_LV=" + std::to_string(id)), "Warning"), 0u);
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=bakker&PASWL=pw1")), 0);
 
   // The desktop lets a supplier register with empty login and password boxes:
   // the account works by number, and an empty login never matches it.
   for (int i = 0; i < 2; ++i)
-    EXPECT_GT(instr(ctrl("CD=02&CTR=" + enc(record_ctr({{0, "Zonder login"}, {30, "0"}}))), "<LEVID"),
+    EXPECT_GT(markerPos(ctrl("CD=02&CTR=" + enc(record_ctr({{0, "Zonder login"}, {30, "0"}}))), "<LEVID"),
               0u);
-  EXPECT_EQ(instr(ctrl("CD=13&LOGINL=&PASWL="), "ID_LV="), 0u);
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=&PASWL=")), 0);
 }
 
 TEST_F(ServerTest, CatalogueLinesShowCleanText) {
   for (int lng = 1; lng <= 4; ++lng) {
     std::string r = ctrl("CD=05&LNG=" + std::to_string(lng));
-    size_t m = instr(r, "MAX");
+    size_t m = markerPos(r, "MAX");
     ASSERT_GT(m, 0u);
-    std::string max_window = mid(r, m + 4, 15);
-    std::string max_text = max_window.substr(0, max_window.find("<br>"));
-    std::string work = mid(r, m + 3);
-    size_t qc = instr(work, "QCNT");
+    // A value is read from 15 characters, up to the first "<br>" in them.
+    auto value_text = [](std::string_view from) {
+      std::string_view window = from.substr(0, 15);
+      return window.substr(0, window.find("<br>"));
+    };
+    std::string_view max_text = value_text(fromPosition(r, m + 4));
+    std::string_view work = fromPosition(r, m + 3);
+    size_t qc = markerPos(work, "QCNT");
     ASSERT_GT(qc, 0u);
-    std::string q_window = mid(work, qc + 5, 15);
-    EXPECT_EQ(q_window.substr(0, q_window.find("<br>")), max_text);  // complete catalogue
-    EXPECT_GT(value(max_text), 0);
+    EXPECT_EQ(value_text(fromPosition(work, qc + 5)), max_text);  // complete catalogue
+    EXPECT_GT(val(max_text), 0);
     work = work.substr(0, qc - 1);
-    work = mid(work, instr(work, "<br>") + 4);
+    work = afterMarker(work, "<br>").value_or(work);
     std::vector<std::string> listed;
     while (!work.empty()) {
-      size_t b = instr(work, "<br>");
-      std::string line = b ? mid(work, 1, static_cast<long>(b) - 1) : work;
-      if (line.find('*') != std::string::npos) listed.push_back(line.substr(0, line.find('*')));
-      if (!b) break;
-      work = mid(work, b + 4);
+      size_t b = work.find("<br>");
+      std::string_view line = work.substr(0, b);
+      if (line.find('*') != std::string_view::npos) listed.emplace_back(line.substr(0, line.find('*')));
+      if (b == std::string_view::npos) break;
+      work.remove_prefix(b + 4);
     }
     auto cats = plix::catalogue_categories(lng);
     ASSERT_EQ(listed.size(), cats.size());
     EXPECT_EQ(listed[0], cats[0].code + " " + cats[0].name);
 
     // Subcategories: first four characters, then from (name length + 4) on.
-    std::string chosen = mid(listed[0], 5);
+    std::string_view chosen = fromPosition(listed[0], 5);
     std::string sub = ctrl("CD=05&SU=" + std::string(1, listed[0][0]) + "&LNG=" + std::to_string(lng));
-    std::string s = mid(sub, instr(sub, "MAX") + 7);
+    std::string_view rest = fromPosition(sub, markerPos(sub, "MAX") + 7);
     std::vector<std::string> shown;
-    while (size_t b = instr(s, "<br>")) {
-      std::string line = mid(s, 1, static_cast<long>(b) - 1);
-      if (!line.empty() && line.find("QCNT") == std::string::npos)
-        shown.push_back(line.substr(0, 4) + mid(line, chosen.size() + 4));
-      s = mid(s, b + 4);
+    for (size_t b; (b = rest.find("<br>")) != std::string_view::npos; rest.remove_prefix(b + 4)) {
+      std::string_view line = rest.substr(0, b);
+      if (!line.empty() && line.find("QCNT") == std::string_view::npos)
+        shown.push_back(std::string(line.substr(0, 4)) +
+                        std::string(fromPosition(line, chosen.size() + 4)));
     }
     auto subs = plix::catalogue_subcategories(listed[0][0], lng);
     ASSERT_EQ(shown.size(), subs.size());
@@ -169,7 +174,7 @@ TEST_F(ServerTest, RequestListCutsIntoSixFieldsWithMarkers) {
   EXPECT_EQ(roof.details.find("QEND"), std::string::npos);
   const auto& oak = list.records[2];
   EXPECT_EQ(oak.details, "Solid oak<br>laid *QPUtrecht*QL12");
-  EXPECT_EQ(value(mid(oak.details, instr(oak.details, "*QL") + 3, 2)) - 10, 2);
+  EXPECT_EQ(val(fromPosition(oak.details, markerPos(oak.details, "*QL") + 3).substr(0, 2)) - 10, 2);
   EXPECT_FALSE(oak.requester.empty());
 
   market_->hide(id, std::stoll(printer.number));
@@ -184,18 +189,18 @@ TEST_F(ServerTest, ChangeMarksEndAtBracketAndMessageRunsToTheEnd) {
   int64_t id = register_supplier("marks", "pw");
   std::string sid = std::to_string(id);
   std::string r = chkl("CD=03&ID_LV=" + sid + "&TPR=&TQR=");
-  std::string tv = mark(r, "TV="), tr = mark(r, "TR=");
+  auto tv_mark = plix::valueToBracket(r, "TV="), tr_mark = plix::valueToBracket(r, "TR=");
+  ASSERT_TRUE(tv_mark && tr_mark);
+  std::string tv(*tv_mark), tr(*tr_mark);
   EXPECT_FALSE(tv.empty());
-  EXPECT_NE(tv, "<absent>");
-  EXPECT_NE(tr, "<absent>");
-  EXPECT_EQ(instr(r, "MESS"), 0u);
+  EXPECT_EQ(markerPos(r, "MESS"), 0u);
 
   market_->post_message(id, "", "Onderhoud vanavond. TV=x] blijft tekst");
   r = chkl("CD=03&ID_LV=" + sid + "&TPR=" + tv + "&TQR=" + tr);
-  EXPECT_EQ(mark(r, "TV="), tv);
-  EXPECT_EQ(mid(r, instr(r, "MESS") + 4), "Onderhoud vanavond. TV=x] blijft tekst");
+  EXPECT_EQ(plix::valueToBracket(r, "TV="), tv);
+  EXPECT_EQ(afterMarker(r, "MESS"), "Onderhoud vanavond. TV=x] blijft tekst");
   ctrl("CD=11&ID_LV=" + sid);
-  EXPECT_EQ(instr(chkl("CD=03&ID_LV=" + sid + "&TPR=" + tv + "&TQR=" + tr), "MESS"), 0u);
+  EXPECT_EQ(markerPos(chkl("CD=03&ID_LV=" + sid + "&TPR=" + tv + "&TQR=" + tr), "MESS"), 0u);
 }
 
 TEST_F(ServerTest, ConversationIsReadToTheLastFieldWithHeadings) {
@@ -228,7 +233,7 @@ TEST_F(ServerTest, OffersLastOfferOfferedListAndOverview) {
   int64_t r = market_->post_request(nr);
   int64_t r2 = post("Second");
   std::string sid = std::to_string(id);
-  EXPECT_EQ(instr(chkl("CD=10&ID_LV=" + sid + "&RNR=" + std::to_string(r)), "["), 0u);
+  EXPECT_EQ(markerPos(chkl("CD=10&ID_LV=" + sid + "&RNR=" + std::to_string(r)), "["), 0u);
   auto send = [&](int64_t rnr, const std::string& amount, const std::string& days) {
     chkl("CD=06&ID_LV=" + sid + "&RNR=" + std::to_string(rnr) + "&A=" + enc(amount) +
          "&B=Incl&C=" + enc("Zinken goot") + "&D=" + enc("<cash><" + days + "><sended by post>"));
@@ -236,7 +241,7 @@ TEST_F(ServerTest, OffersLastOfferOfferedListAndOverview) {
   send(r, "1450", "7");
   send(r, "1400", "30");
   send(r2, "99", "-1");
-  auto last = loose_fields(chkl("CD=10&ID_LV=" + sid + "&RNR=" + std::to_string(r)));
+  auto last = bracket_fields(chkl("CD=10&ID_LV=" + sid + "&RNR=" + std::to_string(r)));
   ASSERT_GE(last.size(), 6u);
   EXPECT_EQ(last[0], "Zinken goot");
   EXPECT_EQ(last[1], "1400");
@@ -245,7 +250,7 @@ TEST_F(ServerTest, OffersLastOfferOfferedListAndOverview) {
   EXPECT_EQ(last[4], "30");
   EXPECT_EQ(last[5], "sended by post");
 
-  auto offered = loose_fields(chkl("CD=11&ID_LV=" + sid));
+  auto offered = bracket_fields(chkl("CD=11&ID_LV=" + sid));
   EXPECT_EQ(offered, (std::vector<std::string>{std::to_string(r2), std::to_string(r)}));
 
   auto overview = offers(chkl("CD=12&ID_LV=" + sid));
@@ -272,12 +277,12 @@ TEST_F(ServerTest, ChatContactsLinesBlockingAndForceNotice) {
   int64_t id = register_supplier("chat", "pw");
   std::string token = market_->open_chat(id, "J. de Vries", 0);
   EXPECT_GE(token.size(), 17u);
-  auto contacts = loose_fields(chkl("CD=13&ID_LV=" + std::to_string(id)));
+  auto contacts = enclosed_fields(chkl("CD=13&ID_LV=" + std::to_string(id)));
   EXPECT_EQ(contacts, std::vector<std::string>{token});
 
   market_->chat_write(token, false, "Hello");
   chkl("CD=14&ID_AV=" + enc(token) + "&TXT=" + enc("Thanks [a] & more"));
-  auto f = loose_fields(chkl("CD=15&ID_AV=" + enc(token)));
+  auto f = enclosed_fields(chkl("CD=15&ID_AV=" + enc(token)));
   ASSERT_EQ(f.size(), 7u);
   EXPECT_EQ(f[2], "open");
   EXPECT_EQ(f[3].rfind("vervolg", 0), std::string::npos);  // customer: ordinary line
@@ -286,10 +291,10 @@ TEST_F(ServerTest, ChatContactsLinesBlockingAndForceNotice) {
   EXPECT_NE(f[6].find("Thanks (a) & more"), std::string::npos);
 
   chkl("CD=17&ID_AV=" + enc(token) + "&B=Blocked");
-  EXPECT_EQ(loose_fields(chkl("CD=15&ID_AV=" + enc(token)))[2], "Blocked");
+  EXPECT_EQ(enclosed_fields(chkl("CD=15&ID_AV=" + enc(token)))[2], "Blocked");
   EXPECT_THROW(market_->chat_write(token, false, "let me in"), plix::Refused);
   chkl("CD=17&ID_AV=" + enc(token) + "&B=");
-  EXPECT_EQ(loose_fields(chkl("CD=15&ID_AV=" + enc(token)))[2], "open");
+  EXPECT_EQ(enclosed_fields(chkl("CD=15&ID_AV=" + enc(token)))[2], "open");
 
   EXPECT_EQ(market_->supplier(id)->chat_seen_at, 0);
   chkl("CD=16&ID_LV=" + std::to_string(id));
@@ -300,7 +305,7 @@ TEST_F(ServerTest, ChatKeepsTheNewest127Lines) {
   int64_t id = register_supplier("long", "pw");
   std::string token = market_->open_chat(id, "Klant", 0);
   for (int i = 0; i < 140; ++i) market_->chat_write(token, i % 2 == 0, "line " + std::to_string(i));
-  auto f = loose_fields(chkl("CD=15&ID_AV=" + enc(token)));
+  auto f = enclosed_fields(chkl("CD=15&ID_AV=" + enc(token)));
   ASSERT_EQ(f.size(), 257u);
   EXPECT_NE(f[256].find("line 139"), std::string::npos);
 }

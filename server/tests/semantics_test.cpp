@@ -6,6 +6,8 @@
 #include <filesystem>
 
 using namespace cuts;
+using plix::afterMarker;
+using plix::markerPos;
 
 namespace {
 std::string status_of(const RequestList& l, int64_t number) {
@@ -40,7 +42,8 @@ TEST_F(ServerTest, RequestMarkChangesExactlyWhenTheListDoes) {
   int64_t other = register_supplier("mk2", "pw");
   auto poll = [&](int64_t s) {
     std::string r = chkl("CD=03&ID_LV=" + std::to_string(s) + "&TPR=a&TQR=b");
-    return std::make_pair(mark(r, "TV="), mark(r, "TR="));
+    auto mark = [&](std::string_view key) { return std::string(plix::valueToBracket(r, key).value_or("<absent>")); };
+    return std::make_pair(mark("TV="), mark("TR="));
   };
   auto m0 = poll(id);
   EXPECT_EQ(poll(id), m0);  // nothing happened
@@ -131,15 +134,15 @@ TEST_F(ServerTest, ControlOrdersGoOnceToAClientPastItsFirstPoll) {
   std::string sid = std::to_string(id);
   market_->post_message(id, "QC2Q", "Maintenance: please disconnect.");
   std::string first = chkl("CD=03&ID_LV=" + sid + "&TPR=&TQR=");
-  EXPECT_EQ(mid(first, instr(first, "MESS") + 4), "QC2QMaintenance: please disconnect.");
+  EXPECT_EQ(afterMarker(first, "MESS"), "QC2QMaintenance: please disconnect.");
   std::string second = chkl("CD=03&ID_LV=" + sid + "&TPR=a&TQR=b");  // the client acts now
-  EXPECT_GT(instr(second, "MESSQC2Q"), 0u);
-  EXPECT_EQ(instr(chkl("CD=03&ID_LV=" + sid + "&TPR=a&TQR=b"), "MESS"), 0u);
+  EXPECT_GT(markerPos(second, "MESSQC2Q"), 0u);
+  EXPECT_EQ(markerPos(chkl("CD=03&ID_LV=" + sid + "&TPR=a&TQR=b"), "MESS"), 0u);
 
   // A plain message that happens to look like a control code keeps its text.
   market_->post_message(id, "", "QUIQ is our new partner");
   std::string r = chkl("CD=03&ID_LV=" + sid + "&TPR=a&TQR=b");
-  std::string s = mid(r, instr(r, "MESS") + 4);
+  std::string s(afterMarker(r, "MESS").value_or(""));
   EXPECT_FALSE(s[0] == 'Q' && s[3] == 'Q');
   EXPECT_NE(s.find("QUIQ is our new partner"), std::string::npos);
 }
@@ -158,7 +161,7 @@ TEST_F(ServerTest, PlaceAndCountryMarkersFollowTheClientFilters) {
   EXPECT_NE(after.find("utrecht"), std::string::npos);
   size_t q = d.find("*QL");
   ASSERT_NE(q, std::string::npos);
-  EXPECT_EQ(value(d.substr(q + 3, 2)) - 10, 3);
+  EXPECT_EQ(plix::val(d.substr(q + 3, 2)) - 10, 3);
   EXPECT_EQ(d.substr(0, q), "text *QPUTRECHT Centrum");
 }
 
