@@ -30,7 +30,7 @@ void Form_Load(Desk& d) {
     clrena(d);
 
     f.MnBar.Visible = false;
-    s.FirstChangeSeen = 0;
+    s.ChangeSeen = 0;
 
     loaddat(d);
     s.LineBreak = "\r\n";

@@ -56,7 +56,7 @@ struct DeskState {
 
     // Inbox and alerts.
     int SoundArmed = 0;
-    int FirstChangeSeen = 0;
+    int ChangeSeen = 0;
     int PageOffset = 0, HeldCount = 0, AcceptedCount = 0;
     int PreviousHeldCount = 0;
     int InboxLoaded = 0;

@@ -38,7 +38,7 @@ void getchange(Desk& d) {
     if (!changed && !message) return;
 
     // The first change of a run only loads the list; later ones call the user.
-    if (s.FirstChangeSeen == 1 && s.Disconnected != 1) {
+    if (s.ChangeSeen == 1 && s.Disconnected != 1) {
         showMainWindow(d);
         s.IdleTicks = 0;
         if (message) {
@@ -48,7 +48,7 @@ void getchange(Desk& d) {
     }
     Stop_Sound(d);
     s.SoundArmed = 1;
-    s.FirstChangeSeen = 1;
+    s.ChangeSeen = 1;
     getvraag(d);
 }
 

@@ -21,7 +21,7 @@ TEST_F(ChangePollTest, TheFirstChangeOfARunOnlyLoadsTheList) {
     EXPECT_EQ(market.count("chkl02"), 1);
     EXPECT_EQ(st.RequestMark, "100");
     EXPECT_EQ(st.ReactionMark, "7");
-    EXPECT_EQ(st.FirstChangeSeen, 1);
+    EXPECT_EQ(st.ChangeSeen, 1);
     EXPECT_FALSE(velto.form.Visible);        // not brought up
     EXPECT_TRUE(fakes.messages.shown.empty());   // the waiting message not shown
     EXPECT_EQ(market.count("ctrl11"), 0);
@@ -79,7 +79,7 @@ TEST_F(ChangePollTest, WhileDisconnectedAChangeLoadsTheListQuietly) {
 TEST_F(ChangePollTest, FailedAndDamagedRepliesAreHarmless) {
     getchange(desk);   // no reply at all
     EXPECT_EQ(market.count("chkl02"), 0);
-    EXPECT_EQ(st.FirstChangeSeen, 0);
+    EXPECT_EQ(st.ChangeSeen, 0);
 
     market.answer("chkl03", "TV=12");   // no closing bracket: an empty mark, equal to the start
     getchange(desk);

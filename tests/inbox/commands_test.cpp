@@ -83,6 +83,9 @@ TEST_F(CommandsTest, DisconnectAsksFirstAndCancelChangesNothing) {
     EXPECT_EQ(st.Disconnected, 0);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(fakes.messages.shown[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(fakes.messages.shown[0].text, st.LanguageTable[116]);
+    EXPECT_EQ(fakes.messages.shown[0].title, st.LanguageTable[115]);
 
     discon_Click(desk);
     EXPECT_EQ(st.Disconnected, 1);

@@ -35,8 +35,11 @@ TEST_F(TimersTest, StartupSequenceRunsOneStepPerSecond) {
     EXPECT_EQ(st.StartupStep, 502);
     EXPECT_TRUE(velto.ltest.Visible);
     EXPECT_EQ(velto.ltest.Left, 200);
+    EXPECT_EQ(velto.ltest.Top, 200);
+    EXPECT_EQ(velto.ltest.Caption, "Testing connection");
     second();
     EXPECT_EQ(st.StartupStep, 501);
+    EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\n" + st.StatusLine1);
     EXPECT_TRUE(market.urls.empty() || market.keys() == std::vector<std::string>{"ctrl01"});
     second();
     EXPECT_EQ(st.StartupStep, 500);
@@ -72,10 +75,13 @@ TEST_F(TimersTest, StartupSequenceRunsOneStepPerSecond) {
 
 TEST_F(TimersTest, AnEmptyInboxHidesToTheTrayAtTheEndOfTheSequence) {
     serveList({});
+    st.LanguageTable[36] = "No questions";
     st.StartupStep = 503;
     wireTimers(desk);
     for (int i = 0; i < 5; ++i) second();
     EXPECT_EQ(st.StartupStep, 0);
+    EXPECT_EQ(velto.ltest.Caption, "No questions");   // online: the empty list, not the network, is named
+    EXPECT_TRUE(velto.ltest.Visible);
     EXPECT_FALSE(velto.form.Visible);
     EXPECT_TRUE(fakes.tray.installed());
 }
