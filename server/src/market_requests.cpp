@@ -79,8 +79,26 @@ std::vector<ConversationEntry> read_conversation(Conn& c, int64_t supplier, int6
 }
 }  // namespace
 
+namespace {
+// The desktop gets the requester in the request list and sends it back as
+// AID with every reaction, which is refused unless it matches exactly. So
+// only identifiers that travel both ways unchanged are taken: no brackets or
+// line breaks (rewritten in the list), nothing a query would split at.
+bool travels_unchanged(std::string_view requester) {
+  if (requester.size() > 64) return false;
+  for (unsigned char c : requester)
+    if (!(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z') && !(c >= '0' && c <= '9') && c != '-' &&
+        c != '_' && c != '.' && c != '@')
+      return false;
+  return true;
+}
+}  // namespace
+
 int64_t Market::post_request(const NewRequest& r) {
   if (r.title.empty()) throw Refused(400, "A request needs a title.");
+  if (!travels_unchanged(r.requester))
+    throw Refused(400,
+                  "A requester identifier holds at most 64 letters, digits, \"-\", \"_\", \".\" or \"@\".");
   return write([&](Conn& c) {
     int64_t seq = next_seq(c);
     std::string requester = r.requester.empty() ? "K" + random_token(7) : r.requester;

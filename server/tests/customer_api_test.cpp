@@ -28,7 +28,7 @@ TEST_F(ServerTest, CustomerPostsChangesAnswersAndReadsBack) {
   int64_t id = register_supplier("api", "pw");
   json made = post_json(port_, "/api/requests",
                         {{"title", "Need 40 m2 oak flooring"}, {"details", "K\xc3\xb6ln, wei\xc3\x9f"},
-                         {"place", "K\xc3\xb6ln"}, {"country", 3},
+                         {"place", "K\xc3\xb6ln"}, {"country", 3}, {"requester", "k.mueller@example.de"},
                          {"contact", {{"name", "K. M\xc3\xbcller"}, {"email", "k@example.de"}}}});
   int64_t r = made["number"];
   auto list = cuts::request_list(chkl("CD=02&ID_LV=" + std::to_string(id)));
@@ -36,8 +36,12 @@ TEST_F(ServerTest, CustomerPostsChangesAnswersAndReadsBack) {
   EXPECT_EQ(list.records[0].details, "K\xf6ln, wei\xdf *QPK\xf6ln*QL13");  // Windows-1252 on the wire
   EXPECT_EQ(list.records[0].requester, made["requester"].get<std::string>());
 
-  market_->react(id, r, "", "Wir k\xf6nnen das.");
+  // The reaction goes out as the desktop sends it, with the requester from the list.
   int status = 0;
+  chkl("CD=05&ID_LV=" + std::to_string(id) + "&RNR=" + std::to_string(r) +
+           "&AID=" + enc(list.records[0].requester) + "&TXT=" + enc("Wir k\xf6nnen das."),
+       &status);
+  EXPECT_EQ(status, 200);
   post_json(port_, "/api/requests/" + std::to_string(r) + "/answers",
             {{"supplier", id}, {"text", "Gut"}}, &status);
   EXPECT_EQ(status, 200);
@@ -55,6 +59,9 @@ TEST_F(ServerTest, CustomerPostsChangesAnswersAndReadsBack) {
             {{"supplier", 99999}, {"text", "x"}}, &status);
   EXPECT_EQ(status, 409);
   post_json(port_, "/api/requests", {{"title", 5}}, &status);
+  EXPECT_EQ(status, 400);
+  // A requester the list would rewrite (brackets) could never be sent back as AID.
+  post_json(port_, "/api/requests", {{"title", "x"}, {"requester", "Jan [de] Vries"}}, &status);
   EXPECT_EQ(status, 400);
   post_json(port_, "/api/requests/" + std::to_string(r), json::object(), &status);
   EXPECT_EQ(status, 400);
