@@ -75,7 +75,10 @@ void showMainWindow(Desk& d) {
 void trayClicked(Desk& d, TrayClick click) {
     showMainWindow(d);
     d.st.IdleTicks = 0;
-    if (click == TrayClick::Left || click == TrayClick::Double) d.st.StartupStep = 503;
+    // A left click restarts the sequence, which talks to the server; while the
+    // user or the server has disconnected, it only shows the window.
+    if ((click == TrayClick::Left || click == TrayClick::Double) && d.st.Disconnected != 1)
+        d.st.StartupStep = 503;
 }
 
 void notificationClicked(Desk& d) {

@@ -125,6 +125,13 @@ TEST_F(AlertsTest, LeftClicksRestartTheSequenceOtherClicksOnlyShow) {
     }
     // Every click also raises and focuses a window that lies under others.
     EXPECT_EQ(fakes.tray.restores, 5);
+
+    // Disconnected (by the user or a server order), a left click only shows.
+    st.Disconnected = 1;
+    st.StartupStep = 0;
+    fakes.tray.click(TrayClick::Left);
+    EXPECT_TRUE(velto.form.Visible);
+    EXPECT_EQ(st.StartupStep, 0);
 }
 
 TEST_F(AlertsTest, ClickOnANotificationShowsTheWindowAndRedraws) {
