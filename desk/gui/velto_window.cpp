@@ -109,6 +109,11 @@ void VeltoWindow::buildMenus() {
 
     // The notification-area icon's pop-up menu: built here, never in the menu bar.
     trayMenu_ = new QMenu(this);
+    // The same menu on a right click in the window, so that its commands stay
+    // within reach on desktops without a notification area.
+    centralWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(centralWidget(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { trayMenu_->popup(centralWidget()->mapToGlobal(at)); });
     b.bindMenu(f.MnBar, trayMenu_->menuAction());
     for (MenuItem* m : {&f.Mnexit, &f.aut, &f.testf, &f.serverinfo, &f.directurl, &f.logfile,
                         &f.clrlog, &f.viewl})

@@ -38,15 +38,23 @@ FetchOptions chatWindowFetch() {
 
 void GetCacheURLList(Desk&) {}
 
-// One GET of RequestUrl through the platform's client. RequestUrl is read
-// only now, after pending events ran: a handler that ran there may have
-// started its own exchange, and this fetch then carries the newer request.
+// One GET of RequestUrl through the platform's client. A handler that runs
+// while pending events are let through may start an exchange of its own; the
+// caller's request is put back afterwards, so each fetch carries (and logs)
+// the request its caller built, and the caller cuts its own reply.
 static void fetch(Desk& d, const FetchOptions& options) {
     DeskState& s = d.st;
     FormControl& window = options.pointerOn ? *options.pointerOn : d.velto.form;
     const bool hourglass = s.OperationLabel != options.noHourglassFor;
+    if (options.letEventsRun && d.os.events) {
+        std::string label = s.OperationLabel, query = s.RequestQuery, url = s.RequestUrl;
+        if (hourglass) window.Pointer = MousePointer::Hourglass;
+        d.os.events->processPendingEvents();
+        s.OperationLabel = std::move(label);
+        s.RequestQuery = std::move(query);
+        s.RequestUrl = std::move(url);
+    }
     if (hourglass) window.Pointer = MousePointer::Hourglass;
-    if (options.letEventsRun && d.os.events) d.os.events->processPendingEvents();
 
     HttpRequest request;
     request.url = s.RequestUrl;

@@ -96,9 +96,11 @@ TEST_F(Transport, HourglassDuringTheFetchExceptForTheWindowsOwnLabel) {
     EXPECT_EQ(velto.form.Pointer, MousePointer::Default);
 }
 
-TEST_F(Transport, PendingEventsRunOnceAndANestedExchangeWins) {
-    reply("outer");
-    reply("nested");
+TEST_F(Transport, PendingEventsRunOnceAndANestedExchangeKeepsToItself) {
+    const std::string outerUrl = "http://www.plix.test/plix_ctrl.php?CD=11&ID_LV=7";
+    st.RequestUrl = outerUrl;
+    reply("for the poll");     // the nested fetch goes out first
+    reply("for the caller");
     fakes.events.onRun = [&] {
         fakes.events.onRun = nullptr;   // a timer tick that starts its own exchange
         st.RequestUrl = "http://www.plix.test/plix_chkl.php?CD=03";
@@ -107,8 +109,12 @@ TEST_F(Transport, PendingEventsRunOnceAndANestedExchangeWins) {
     geturl(desk);
     EXPECT_EQ(fakes.events.runs, 2);   // once per fetch
     ASSERT_EQ(fakes.http.requests.size(), 2u);
-    // The outer fetch reads RequestUrl after the events ran.
-    EXPECT_EQ(fakes.http.requests[1].url, "http://www.plix.test/plix_chkl.php?CD=03");
+    // The nested exchange fetched its own request; the outer one still
+    // fetches the request its caller built and gets its own reply.
+    EXPECT_EQ(fakes.http.requests[0].url, "http://www.plix.test/plix_chkl.php?CD=03");
+    EXPECT_EQ(fakes.http.requests[1].url, outerUrl);
+    EXPECT_EQ(st.RequestUrl, outerUrl);
+    EXPECT_EQ(st.ServerReply, "for the caller");
 
     fakes.events.runs = 0;
     reply("x");
