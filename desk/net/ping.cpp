@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "desk/core/number.h"
+#include "text/cp1252.h"
 
 namespace plix {
 
@@ -53,12 +54,11 @@ std::string_view trimBlanks(std::string_view s) {
 }
 
 bool isLoopbackName(std::string_view host) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
     auto endsWithNoCase = [&](std::string_view suffix) {
         if (host.size() < suffix.size()) return false;
         const std::string_view tail = host.substr(host.size() - suffix.size());
         for (std::size_t i = 0; i < suffix.size(); ++i)
-            if (lower(tail[i]) != suffix[i]) return false;
+            if (lower1252(tail[i]) != suffix[i]) return false;
         return true;
     };
     return (host.size() == 9 && endsWithNoCase("localhost")) || endsWithNoCase(".localhost");
