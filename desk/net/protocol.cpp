@@ -6,27 +6,6 @@ std::string_view scriptPath(Script script) {
     return script == Script::Ctrl ? kCtrlScript : kChklScript;
 }
 
-static bool unreserved(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~';
-}
-
-std::string percentEncode(std::string_view value) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(value.size() * 3);
-    for (unsigned char c : value) {
-        if (unreserved(c)) {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 0x0F];
-        }
-    }
-    return out;
-}
-
 std::string buildQuery(int code, std::initializer_list<QueryParam> params, std::string_view literalTail) {
     // Request codes are two decimal digits; anything else is a caller's slip
     // that must not produce a malformed query.

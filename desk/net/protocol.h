@@ -13,6 +13,7 @@
 
 #include "desk/core/desk.h"
 #include "desk/net/transport.h"
+#include "text/percent.h"
 
 namespace plix {
 
@@ -27,9 +28,6 @@ struct QueryParam {
     std::string_view name;
     std::string_view value;   // as held; encoded on the way out
 };
-
-// value with every byte outside A-Z a-z 0-9 - . _ ~ written as %XX.
-std::string percentEncode(std::string_view value);
 
 // "?CD=" + code as two digits + "&" + name + "=" + encoded value for each
 // parameter in order + literalTail (sent unencoded: the filter fetch's "&=&=").

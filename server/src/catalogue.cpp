@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 struct Entry {
@@ -72,4 +72,4 @@ std::string catalogue_category_name(char category, int language) {
   return {};
 }
 
-}  // namespace plix
+}  // namespace plixsrv

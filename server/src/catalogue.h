@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace plix {
+namespace plixsrv {
 
 struct BranchLine {
   std::string code;  // three characters
@@ -16,4 +16,4 @@ std::vector<BranchLine> catalogue_categories(int language);
 std::vector<BranchLine> catalogue_subcategories(char category, int language);
 std::string catalogue_category_name(char category, int language);
 
-}  // namespace plix
+}  // namespace plixsrv

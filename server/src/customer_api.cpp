@@ -8,7 +8,10 @@
 #include "market.h"
 #include "replies.h"
 
-namespace plix {
+namespace plixsrv {
+
+using plix::cp1252ToUtf8;
+using plix::utf8ToCp1252;
 
 using nlohmann::json;
 
@@ -223,4 +226,4 @@ void add_customer_api(httplib::Server& svr, Market& m) {
           }));
 }
 
-}  // namespace plix
+}  // namespace plixsrv

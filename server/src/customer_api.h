@@ -5,7 +5,7 @@ namespace httplib {
 class Server;
 }
 
-namespace plix {
+namespace plixsrv {
 class Market;
 void add_customer_api(httplib::Server& svr, Market& market);
-}  // namespace plix
+}  // namespace plixsrv

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-namespace plix {
+namespace plixsrv {
 
 using nlohmann::json;
 
@@ -131,4 +131,4 @@ int run_customer_cli(const std::vector<std::string>& raw) {
   }
 }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace plix {
+namespace plixsrv {
 // Returns the process exit code; prints the server's JSON answer on stdout.
 int run_customer_cli(const std::vector<std::string>& args);
-}  // namespace plix
+}  // namespace plixsrv

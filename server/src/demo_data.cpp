@@ -3,7 +3,7 @@
 #include "market.h"
 #include "secrets.h"
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 struct DemoRequest {
@@ -145,4 +145,4 @@ int64_t seed_bench(Market& m, int count) {
   return first;
 }
 
-}  // namespace plix
+}  // namespace plixsrv

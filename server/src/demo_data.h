@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace plix {
+namespace plixsrv {
 class Market;
 
 struct DemoLogin {
@@ -22,4 +22,4 @@ DemoLogin seed_demo(Market& market);
 int64_t seed_bench(Market& market, int count);
 constexpr int64_t bench_first_id() { return 3000000; }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -9,7 +9,7 @@
 #include "customer_api.h"
 #include "replies.h"
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 constexpr const char* kPageType = "text/html; charset=windows-1252";
@@ -107,4 +107,4 @@ void PlixServer::stop() {
 
 bool PlixServer::running() const { return svr_->is_running(); }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -11,7 +11,7 @@ namespace httplib {
 class Server;
 }
 
-namespace plix {
+namespace plixsrv {
 
 struct ServerOptions {
   std::string host = "127.0.0.1";
@@ -44,4 +44,4 @@ class PlixServer {
   std::unique_ptr<httplib::Server> svr_;
 };
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -11,7 +11,7 @@
 #include "options.h"
 
 namespace {
-plix::PlixServer* g_server = nullptr;
+plixsrv::PlixServer* g_server = nullptr;
 
 void on_signal(int) {
   if (g_server) g_server->stop();
@@ -21,31 +21,31 @@ void on_signal(int) {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && args[0] == "customer")
-    return plix::run_customer_cli(std::vector<std::string>(args.begin() + 1, args.end()));
+    return plixsrv::run_customer_cli(std::vector<std::string>(args.begin() + 1, args.end()));
 
-  auto cl = plix::parse_command_line(args);
+  auto cl = plixsrv::parse_command_line(args);
   if (cl.help) {
-    std::cout << plix::kUsage;
+    std::cout << plixsrv::kUsage;
     return 0;
   }
   if (!cl.error.empty()) {
-    std::cerr << "plixsrv: " << cl.error << "\n" << plix::kUsage;
+    std::cerr << "plixsrv: " << cl.error << "\n" << plixsrv::kUsage;
     return 2;
   }
   try {
-    plix::Market market(cl.db_path);
+    plixsrv::Market market(cl.db_path);
     if (cl.demo) {
-      auto d = plix::seed_demo(market);
+      auto d = plixsrv::seed_demo(market);
       std::cout << "demo_login=" << d.login << "\n"
                 << "demo_password=" << d.password << "\n"
                 << "demo_id_lv=" << d.id << "\n"
                 << "demo_check=" << d.check() << "\n";
     }
     if (cl.bench_suppliers > 0) {
-      std::cout << "bench_first_id=" << plix::seed_bench(market, cl.bench_suppliers) << "\n"
+      std::cout << "bench_first_id=" << plixsrv::seed_bench(market, cl.bench_suppliers) << "\n"
                 << "bench_suppliers=" << cl.bench_suppliers << "\n";
     }
-    plix::PlixServer server(market, cl.server);
+    plixsrv::PlixServer server(market, cl.server);
     int port = server.bind();
     if (port < 0) {
       std::cerr << "plixsrv: cannot listen on " << cl.server.host << ":" << cl.server.port << "\n";

@@ -14,7 +14,7 @@
 
 #include "sqlite_db.h"
 
-namespace plix {
+namespace plixsrv {
 
 // An operation the marketplace refuses; status is the HTTP status to answer with.
 struct Refused : std::runtime_error {
@@ -213,4 +213,4 @@ std::vector<std::string> split_fields(const std::string& joined, size_t count);
 std::string join_fields(const std::vector<std::string>& fields);
 int64_t now_seconds();
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -3,7 +3,7 @@
 #include "market.h"
 #include "secrets.h"
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 // Contact names become part of the token; keep them to letters and digits.
@@ -88,4 +88,4 @@ void Market::block_chat(const std::string& token, bool blocked) {
   });
 }
 
-}  // namespace plix
+}  // namespace plixsrv

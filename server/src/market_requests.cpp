@@ -4,7 +4,10 @@
 #include "market.h"
 #include "secrets.h"
 
-namespace plix {
+namespace plixsrv {
+
+using plix::findNoCase;
+using plix::lower1252;
 
 namespace {
 std::vector<std::string> word_list(const std::string& text) {
@@ -267,4 +270,4 @@ void Market::answer(int64_t request, int64_t supplier, const std::string& text) 
   });
 }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -3,7 +3,9 @@
 #include "market.h"
 #include "secrets.h"
 
-namespace plix {
+namespace plixsrv {
+
+using plix::lower1252;
 
 namespace {
 constexpr size_t kRecordItems = 31;  // items 0..30 travel in ctrl 02/03
@@ -198,4 +200,4 @@ int64_t Market::supplier_count() {
   return st.step() ? st.i(0) : 0;
 }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -1,7 +1,7 @@
 // Offers, reaction counts and server messages.
 #include "market.h"
 
-namespace plix {
+namespace plixsrv {
 
 void Market::make_offer(const Offer& o) {
   write_for(o.supplier, [&](Conn& c) {
@@ -175,4 +175,4 @@ void Market::acknowledge_message(int64_t supplier) {
   refresh_pending(supplier);
 }
 
-}  // namespace plix
+}  // namespace plixsrv

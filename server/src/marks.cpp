@@ -8,7 +8,7 @@
 
 #include "market.h"
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 struct Fnv {
@@ -62,4 +62,4 @@ Marks Market::marks(int64_t supplier) {
   return m;
 }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -1,6 +1,6 @@
 #include "options.h"
 
-namespace plix {
+namespace plixsrv {
 
 const char* const kUsage =
     "usage: plixsrv [options]\n"
@@ -69,4 +69,4 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
   return cl;
 }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -5,7 +5,7 @@
 
 #include "http_server.h"
 
-namespace plix {
+namespace plixsrv {
 
 struct CommandLine {
   ServerOptions server;
@@ -19,4 +19,4 @@ struct CommandLine {
 CommandLine parse_command_line(const std::vector<std::string>& args);
 extern const char* const kUsage;
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -6,7 +6,7 @@
 #include "query.h"
 #include "replies.h"
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 const std::string& need(const Query& q, std::string_view name, const char* what) {
@@ -238,4 +238,4 @@ Reply Protocol::chkl(std::string_view raw_query) {
   });
 }
 
-}  // namespace plix
+}  // namespace plixsrv

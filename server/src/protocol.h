@@ -6,7 +6,7 @@
 
 #include "market.h"
 
-namespace plix {
+namespace plixsrv {
 
 struct Reply {
   int status = 200;
@@ -32,4 +32,4 @@ class Protocol {
   ProtocolOptions opt_;
 };
 
-}  // namespace plix
+}  // namespace plixsrv

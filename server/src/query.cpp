@@ -1,58 +1,13 @@
 #include "query.h"
 
-namespace plix {
+#include "text/percent.h"
+
+namespace plixsrv {
 
 const std::string* Query::get(std::string_view name) const {
   for (const auto& [k, v] : params)
     if (k == name) return &v;
   return nullptr;
-}
-
-namespace {
-int hex_value(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-}  // namespace
-
-std::optional<std::string> percent_decode(std::string_view raw) {
-  std::string out;
-  out.reserve(raw.size());
-  for (size_t i = 0; i < raw.size(); ++i) {
-    char c = raw[i];
-    if (c != '%') {
-      if (c == '\0') return std::nullopt;
-      out += c;
-      continue;
-    }
-    if (i + 2 >= raw.size()) return std::nullopt;
-    int hi = hex_value(raw[i + 1]);
-    int lo = hex_value(raw[i + 2]);
-    if (hi < 0 || lo < 0) return std::nullopt;
-    char b = static_cast<char>(hi * 16 + lo);
-    if (b == '\0') return std::nullopt;
-    out += b;
-    i += 2;
-  }
-  return out;
-}
-
-std::string percent_encode(std::string_view text) {
-  static const char* hex = "0123456789ABCDEF";
-  std::string out;
-  for (unsigned char c : text) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-        c == '.' || c == '_' || c == '~') {
-      out += static_cast<char>(c);
-    } else {
-      out += '%';
-      out += hex[c >> 4];
-      out += hex[c & 15];
-    }
-  }
-  return out;
 }
 
 size_t value_limit(std::string_view name) {
@@ -82,8 +37,8 @@ QueryResult parse_query(std::string_view raw) {
       }
     }
     if (!raw_name.empty()) {
-      auto name = percent_decode(raw_name);
-      auto value = percent_decode(raw_value);
+      auto name = plix::percentDecode(raw_name);
+      auto value = plix::percentDecode(raw_value);
       if (!name || !value) {
         r.error = "Broken percent-encoding in the query.";
         return r;
@@ -126,4 +81,4 @@ std::optional<int64_t> parse_number(std::string_view text) {
   return v;
 }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace plix {
+namespace plixsrv {
 
 struct Query {
   std::vector<std::pair<std::string, std::string>> params;  // decoded, in the order sent
@@ -21,10 +21,6 @@ struct QueryResult {
   std::string error;  // plain sentence for the error page
 };
 
-// Decodes %XX sequences; "+" stays "+" because the desktop client never
-// form-encodes. Returns nullopt on a broken sequence or an encoded NUL byte.
-std::optional<std::string> percent_decode(std::string_view raw);
-std::string percent_encode(std::string_view text);
 
 // Splits "A=1&B=2" (no leading "?"). A parameter named TXT takes the whole
 // rest of the query, so a reaction holding a raw "&" stays whole. Values longer
@@ -38,4 +34,4 @@ std::optional<std::vector<std::string>> parse_item_list(std::string_view text);
 // A supplier or request number: decimal digits only, 1..15 of them, above 0.
 std::optional<int64_t> parse_number(std::string_view text);
 
-}  // namespace plix
+}  // namespace plixsrv

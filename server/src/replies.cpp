@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 void replace_all(std::string& s, std::string_view from, std::string_view to) {
@@ -243,4 +243,4 @@ std::string reply_error(int status, const std::string& message) {
   return "Error " + std::to_string(status) + "<br>" + message;
 }
 
-}  // namespace plix
+}  // namespace plixsrv

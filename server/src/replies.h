@@ -9,7 +9,7 @@
 #include "catalogue.h"
 #include "market.h"
 
-namespace plix {
+namespace plixsrv {
 
 // Text made safe for a bracketed field: no "[" or "]", no marker the client
 // searches for, line breaks as "<br>". conversation_body also disarms the
@@ -41,4 +41,4 @@ std::string reply_reaction_counts(const std::vector<std::pair<std::string, int64
 std::string reply_done(const std::string& what);
 std::string reply_error(int status, const std::string& message);
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -3,7 +3,7 @@
 
 #include "market.h"
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 // Each step brings the schema from version i to i + 1; never edit a step that shipped.
@@ -153,4 +153,4 @@ int64_t now_seconds() {
   return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
 }
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace plix {
+namespace plixsrv {
 
 namespace {
 std::string to_hex(const unsigned char* p, size_t n) {
@@ -78,4 +78,4 @@ int64_t random_between(int64_t lo, int64_t hi) {
   return lo + static_cast<int64_t>(r % static_cast<uint64_t>(hi - lo + 1));
 }
 
-}  // namespace plix
+}  // namespace plixsrv

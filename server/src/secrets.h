@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace plix {
+namespace plixsrv {
 
 // "pbkdf2-sha256$<iterations>$<salt hex>$<hash hex>" with a fresh random salt.
 std::string hash_password(std::string_view password, int iterations = 60000);
@@ -15,4 +15,4 @@ std::string random_token(size_t n);
 // Random whole number in [lo, hi].
 int64_t random_between(int64_t lo, int64_t hi);
 
-}  // namespace plix
+}  // namespace plixsrv

@@ -1,6 +1,6 @@
 #include "sqlite_db.h"
 
-namespace plix {
+namespace plixsrv {
 
 Stmt::~Stmt() {
   if (!st_) return;
@@ -96,4 +96,4 @@ Database::Lease::~Lease() {
   db_.idle_.push_back(std::move(c_));
 }
 
-}  // namespace plix
+}  // namespace plixsrv

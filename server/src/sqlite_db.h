@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace plix {
+namespace plixsrv {
 
 struct DbError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -138,4 +138,4 @@ class Database {
   std::mutex write_mu_;
 };
 
-}  // namespace plix
+}  // namespace plixsrv

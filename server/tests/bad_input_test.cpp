@@ -128,7 +128,7 @@ TEST_F(ServerTest, ManyClientsAtOnceAllGetWholeReplies) {
       httplib::Client cli("127.0.0.1", port_);
       for (int i = 0; i < 25; ++i) {
         if (t % 2 == 0) {
-          plix::NewRequest nr;
+          plixsrv::NewRequest nr;
           nr.title = "w" + std::to_string(t) + "-" + std::to_string(i);
           market_->post_request(nr);
         }

@@ -100,11 +100,11 @@ TEST_F(ServerTest, CustomerMessagesChatAndSupplierView) {
 }
 
 TEST_F(ServerTest, DemoSeedIsIdempotentAndCliTalksToTheApi) {
-  auto d = plix::seed_demo(*market_);
+  auto d = plixsrv::seed_demo(*market_);
   EXPECT_EQ(d.id, 1001);
   EXPECT_EQ(d.check(), 584205);
   int64_t suppliers = market_->supplier_count();
-  plix::seed_demo(*market_);
+  plixsrv::seed_demo(*market_);
   EXPECT_EQ(market_->supplier_count(), suppliers);
   auto list = cuts::request_list(chkl("CD=02&ID_LV=1001"));
   EXPECT_GE(list.records.size(), 25u);
@@ -122,12 +122,12 @@ TEST_F(ServerTest, DemoSeedIsIdempotentAndCliTalksToTheApi) {
 
   std::string server = "127.0.0.1:" + std::to_string(port_);
   testing::internal::CaptureStdout();
-  int rc = plix::run_customer_cli({"--server", server, "post-request", "Need a van", "--country", "1"});
+  int rc = plixsrv::run_customer_cli({"--server", server, "post-request", "Need a van", "--country", "1"});
   std::string out = testing::internal::GetCapturedStdout();
   EXPECT_EQ(rc, 0) << out;
   EXPECT_NE(out.find("\"number\""), std::string::npos);
   testing::internal::CaptureStdout();
-  rc = plix::run_customer_cli({"--server", server, "show-request", "999999"});
+  rc = plixsrv::run_customer_cli({"--server", server, "show-request", "999999"});
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(rc, 1);
 }

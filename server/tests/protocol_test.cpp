@@ -113,7 +113,7 @@ TEST_F(ServerTest, CatalogueLinesShowCleanText) {
       if (b == std::string_view::npos) break;
       work.remove_prefix(b + 4);
     }
-    auto cats = plix::catalogue_categories(lng);
+    auto cats = plixsrv::catalogue_categories(lng);
     ASSERT_EQ(listed.size(), cats.size());
     EXPECT_EQ(listed[0], cats[0].code + " " + cats[0].name);
 
@@ -128,7 +128,7 @@ TEST_F(ServerTest, CatalogueLinesShowCleanText) {
         shown.push_back(std::string(line.substr(0, 4)) +
                         std::string(fromPosition(line, chosen.size() + 4)));
     }
-    auto subs = plix::catalogue_subcategories(listed[0][0], lng);
+    auto subs = plixsrv::catalogue_subcategories(listed[0][0], lng);
     ASSERT_EQ(shown.size(), subs.size());
     for (size_t i = 0; i < subs.size(); ++i) EXPECT_EQ(shown[i], subs[i].code + " " + subs[i].name);
   }
@@ -227,7 +227,7 @@ TEST_F(ServerTest, ConversationIsReadToTheLastFieldWithHeadings) {
 
 TEST_F(ServerTest, OffersLastOfferOfferedListAndOverview) {
   int64_t id = register_supplier("offer", "pw");
-  plix::NewRequest nr;
+  plixsrv::NewRequest nr;
   nr.title = "Dakgoot";
   nr.contact = {"P. Jansen", "Dorpsstraat 1", "Zeist", "3700 AA", "p@example.org", "030-1", "06-1"};
   int64_t r = market_->post_request(nr);
@@ -292,7 +292,7 @@ TEST_F(ServerTest, ChatContactsLinesBlockingAndForceNotice) {
 
   chkl("CD=17&ID_AV=" + enc(token) + "&B=Blocked");
   EXPECT_EQ(enclosed_fields(chkl("CD=15&ID_AV=" + enc(token)))[2], "Blocked");
-  EXPECT_THROW(market_->chat_write(token, false, "let me in"), plix::Refused);
+  EXPECT_THROW(market_->chat_write(token, false, "let me in"), plixsrv::Refused);
   chkl("CD=17&ID_AV=" + enc(token) + "&B=");
   EXPECT_EQ(enclosed_fields(chkl("CD=15&ID_AV=" + enc(token)))[2], "open");
 

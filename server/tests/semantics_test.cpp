@@ -90,7 +90,7 @@ TEST_F(ServerTest, WordFiltersBlockAndPassIgnoringCase) {
 
 TEST_F(ServerTest, BranchRequestsReachTheirCategoryOnly) {
   int64_t building = register_supplier("bouw", "pw");  // branch code A01
-  plix::NewRequest r;
+  plixsrv::NewRequest r;
   r.title = "Van for sale";
   r.branch = "F01";
   market_->post_request(r);
@@ -106,9 +106,9 @@ TEST_F(ServerTest, BranchRequestsReachTheirCategoryOnly) {
 
 TEST_F(ServerTest, PurgeRemovesOnlyOldRequestsForThatSupplier) {
   int64_t id = register_supplier("pg", "pw"), other = register_supplier("pg2", "pw");
-  plix::NewRequest old;
+  plixsrv::NewRequest old;
   old.title = "Old one";
-  old.posted_at = plix::now_seconds() - 40 * 86400;
+  old.posted_at = plixsrv::now_seconds() - 40 * 86400;
   market_->post_request(old);
   post("Fresh one");
   chkl("CD=01&ID_LV=" + std::to_string(id));
@@ -170,19 +170,19 @@ TEST(Schema, DataSurvivesARestartAndANewerSchemaIsRefused) {
   ASSERT_NE(mkdtemp(tmpl), nullptr);
   std::string path = std::string(tmpl) + "/m.db";
   {
-    plix::Market m(path);
-    plix::NewRequest r;
+    plixsrv::Market m(path);
+    plixsrv::NewRequest r;
     r.title = "Kept";
     m.post_request(r);
   }
   {
-    plix::Market again(path);
+    plixsrv::Market again(path);
     auto r = again.request(1);
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->title, "Kept");
     auto c = again.db().lease();
     c->exec("PRAGMA user_version=99");
   }
-  EXPECT_THROW(plix::Market newer(path), plix::DbError);
+  EXPECT_THROW(plixsrv::Market newer(path), plixsrv::DbError);
   std::filesystem::remove_all(tmpl);
 }

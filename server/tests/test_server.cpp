@@ -9,12 +9,12 @@ void ServerTest::SetUp() {
   char tmpl[] = "/tmp/plixsrv-test-XXXXXX";
   ASSERT_NE(mkdtemp(tmpl), nullptr);
   dir_ = tmpl;
-  market_ = std::make_unique<plix::Market>(dir_ + "/market.db");
-  plix::ServerOptions o;
+  market_ = std::make_unique<plixsrv::Market>(dir_ + "/market.db");
+  plixsrv::ServerOptions o;
   o.port = 0;
   o.threads = 8;
   o.log_requests = false;
-  server_ = std::make_unique<plix::PlixServer>(*market_, o);
+  server_ = std::make_unique<plixsrv::PlixServer>(*market_, o);
   port_ = server_->bind();
   ASSERT_GT(port_, 0);
   thread_ = std::thread([this] { server_->run(); });
@@ -67,7 +67,7 @@ int64_t ServerTest::register_supplier(const std::string& login, const std::strin
 
 int64_t ServerTest::post(const std::string& title, const std::string& details,
                          const std::string& place, int country) {
-  plix::NewRequest r;
+  plixsrv::NewRequest r;
   r.title = title;
   r.details = details;
   r.place = place;

@@ -10,6 +10,7 @@
 #include "http_server.h"
 #include "market.h"
 #include "query.h"
+#include "text/percent.h"
 
 class ServerTest : public ::testing::Test {
  protected:
@@ -29,11 +30,11 @@ class ServerTest : public ::testing::Test {
                             const std::string& own_place = "");
   int64_t post(const std::string& title, const std::string& details = "",
                const std::string& place = "", int country = 0);
-  static std::string enc(const std::string& s) { return plix::percent_encode(s); }
+  static std::string enc(const std::string& s) { return plix::percentEncode(s); }
 
   std::string dir_;
-  std::unique_ptr<plix::Market> market_;
-  std::unique_ptr<plix::PlixServer> server_;
+  std::unique_ptr<plixsrv::Market> market_;
+  std::unique_ptr<plixsrv::PlixServer> server_;
   std::thread thread_;
   int port_ = 0;
 };

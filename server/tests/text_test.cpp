@@ -2,19 +2,20 @@
 #include <gtest/gtest.h>
 
 #include "query.h"
+#include "text/percent.h"
 #include "replies.h"
 #include "secrets.h"
 
-using namespace plix;
+using namespace plixsrv;
 
 TEST(QueryText, PercentDecodingIsStrict) {
-  EXPECT_EQ(percent_decode("a%20b%E9"), std::string("a b\xe9"));
-  EXPECT_EQ(percent_decode("5+3"), "5+3");  // no form decoding
-  EXPECT_FALSE(percent_decode("%"));
-  EXPECT_FALSE(percent_decode("%4"));
-  EXPECT_FALSE(percent_decode("%G0"));
-  EXPECT_FALSE(percent_decode("a%00"));
-  EXPECT_EQ(percent_decode(percent_encode(std::string("<a&b=c>\r\n\x80", 10))),
+  EXPECT_EQ(plix::percentDecode("a%20b%E9"), std::string("a b\xe9"));
+  EXPECT_EQ(plix::percentDecode("5+3"), "5+3");  // no form decoding
+  EXPECT_FALSE(plix::percentDecode("%"));
+  EXPECT_FALSE(plix::percentDecode("%4"));
+  EXPECT_FALSE(plix::percentDecode("%G0"));
+  EXPECT_FALSE(plix::percentDecode("a%00"));
+  EXPECT_EQ(plix::percentDecode(plix::percentEncode(std::string("<a&b=c>\r\n\x80", 10))),
             std::string("<a&b=c>\r\n\x80", 10));
 }
 
