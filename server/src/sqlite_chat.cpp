@@ -1,7 +1,7 @@
 // Chat between a supplier and a customer. The chat codes carry no supplier
 // number, so a contact is known only by its unguessable token.
-#include "market.h"
 #include "secrets.h"
+#include "sqlite_store.h"
 
 namespace plixsrv {
 
@@ -17,11 +17,10 @@ std::string name_part(const std::string& name) {
 }
 }  // namespace
 
-std::string Market::open_chat(int64_t supplier, const std::string& customer_name,
+std::string SqliteStore::open_chat(int64_t supplier, const std::string& customer_name,
                               int64_t request) {
   return db_.write([&](Conn& c) {
-    if (!c.q("SELECT 1 FROM supplier WHERE id = ?", supplier).step())
-      throw Refused(404, "Unknown supplier.");
+    require_supplier(c, supplier);
     // 16 characters of a 32-letter alphabet: 80 random bits.
     std::string token = name_part(customer_name) + "-" + random_token(16);
     c.q("INSERT INTO chat_contact(token, supplier_id, customer_name, request_id, last_at) "
@@ -32,7 +31,7 @@ std::string Market::open_chat(int64_t supplier, const std::string& customer_name
   });
 }
 
-std::vector<std::string> Market::chat_contacts(int64_t supplier) {
+std::vector<std::string> SqliteStore::chat_contacts(int64_t supplier) {
   std::vector<std::string> out;
   auto c = db_.lease();
   auto st = c->q(
@@ -42,7 +41,7 @@ std::vector<std::string> Market::chat_contacts(int64_t supplier) {
   return out;
 }
 
-void Market::chat_write(const std::string& token, bool from_supplier, const std::string& text) {
+void SqliteStore::chat_write(const std::string& token, bool from_supplier, const std::string& text) {
   db_.write([&](Conn& c) {
     auto st = c.q("SELECT id, blocked FROM chat_contact WHERE token = ?", token);
     if (!st.step()) throw Refused(404, "Unknown chat contact.");
@@ -57,7 +56,7 @@ void Market::chat_write(const std::string& token, bool from_supplier, const std:
   });
 }
 
-std::optional<ChatConversation> Market::chat(const std::string& token) {
+std::optional<ChatConversation> SqliteStore::chat(const std::string& token) {
   return db_.read([&](Conn& c) -> std::optional<ChatConversation> {
     auto st = c.q(
         "SELECT id, customer_name, request_id, blocked FROM chat_contact WHERE token = ?", token);
@@ -74,14 +73,14 @@ std::optional<ChatConversation> Market::chat(const std::string& token) {
   });
 }
 
-void Market::force_chat(int64_t supplier) {
+void SqliteStore::force_chat(int64_t supplier) {
   db_.write([&](Conn& c) {
     c.q("UPDATE supplier SET chat_seen_at = ? WHERE id = ?", now_seconds(), supplier).run();
     if (c.changes() == 0) throw Refused(404, "Unknown supplier.");
   });
 }
 
-void Market::block_chat(const std::string& token, bool blocked) {
+void SqliteStore::block_chat(const std::string& token, bool blocked) {
   db_.write([&](Conn& c) {
     c.q("UPDATE chat_contact SET blocked = ? WHERE token = ?", blocked ? 1 : 0, token).run();
     if (c.changes() == 0) throw Refused(404, "Unknown chat contact.");

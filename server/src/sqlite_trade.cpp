@@ -1,10 +1,10 @@
-// Offers, reaction counts and server messages.
-#include "market.h"
+// Offers, reaction counts and server messages in SQLite.
+#include "sqlite_store.h"
 
 namespace plixsrv {
 
-void Market::make_offer(const Offer& o) {
-  write_for(o.supplier, [&](Conn& c) {
+void SqliteStore::make_offer(const Offer& o) {
+  db_.write([&](Conn& c) {
     if (!c.q("SELECT 1 FROM supplier WHERE id = ?", o.supplier).step())
       throw Refused(404, "Unknown supplier.");
     auto st = c.q("SELECT closed FROM request WHERE id = ?", o.request);
@@ -39,7 +39,7 @@ Offer read_offer(Stmt& st) {
 }
 }  // namespace
 
-std::optional<Offer> Market::last_offer(int64_t supplier, int64_t request) {
+std::optional<Offer> SqliteStore::last_offer(int64_t supplier, int64_t request) {
   auto c = db_.lease();
   auto st = c->q(
       "SELECT request_id, description, amount, vat, payment, delivery, shipping, supplier_id, at "
@@ -49,7 +49,7 @@ std::optional<Offer> Market::last_offer(int64_t supplier, int64_t request) {
   return read_offer(st);
 }
 
-std::vector<int64_t> Market::offered_requests(int64_t supplier) {
+std::vector<int64_t> SqliteStore::offered_requests(int64_t supplier) {
   std::vector<int64_t> out;
   auto c = db_.lease();
   auto st = c->q(
@@ -59,7 +59,7 @@ std::vector<int64_t> Market::offered_requests(int64_t supplier) {
   return out;
 }
 
-std::vector<OfferWithContact> Market::offers_of_supplier(int64_t supplier) {
+std::vector<OfferWithContact> SqliteStore::offers_of_supplier(int64_t supplier) {
   std::vector<OfferWithContact> out;
   auto c = db_.lease();
   auto st = c->q(
@@ -77,7 +77,7 @@ std::vector<OfferWithContact> Market::offers_of_supplier(int64_t supplier) {
   return out;
 }
 
-std::vector<Offer> Market::offers_on_request(int64_t request) {
+std::vector<Offer> SqliteStore::offers_on_request(int64_t request) {
   std::vector<Offer> out;
   auto c = db_.lease();
   auto st = c->q(
@@ -88,7 +88,7 @@ std::vector<Offer> Market::offers_on_request(int64_t request) {
   return out;
 }
 
-std::vector<std::pair<int64_t, std::vector<ConversationEntry>>> Market::reactions_on_request(
+std::vector<std::pair<int64_t, std::vector<ConversationEntry>>> SqliteStore::reactions_on_request(
     int64_t request) {
   std::vector<std::pair<int64_t, std::vector<ConversationEntry>>> out;
   auto c = db_.lease();
@@ -103,76 +103,53 @@ std::vector<std::pair<int64_t, std::vector<ConversationEntry>>> Market::reaction
   return out;
 }
 
-int64_t Market::reaction_count(int64_t request) {
+int64_t SqliteStore::reaction_count(int64_t request) {
   auto c = db_.lease();
-  auto st = c->q("SELECT COUNT(*) FROM reaction WHERE request_id = ? AND from_customer = 0",
-                 request);
+  auto st = c->q("SELECT reactions FROM request WHERE id = ?", request);
   return st.step() ? st.i(0) : 0;
 }
 
-int64_t Market::post_message(int64_t supplier, const std::string& control,
-                             const std::string& text) {
-  if (!control.empty() && control != "QC1Q" && control != "QC2Q")
-    throw Refused(400, "The control code must be QC1Q (quit) or QC2Q (disconnect).");
-  int64_t id = db_.write([&](Conn& c) {
-    if (!c.q("SELECT 1 FROM supplier WHERE id = ?", supplier).step())
-      throw Refused(404, "Unknown supplier.");
+int64_t SqliteStore::post_message(int64_t supplier, const std::string& control,
+                                  const std::string& text) {
+  return db_.write([&](Conn& c) {
+    require_supplier(c, supplier);
     c.q("INSERT INTO message(supplier_id, control, text, at) VALUES(?,?,?,?)", supplier, control,
         text, now_seconds())
         .run();
     return c.last_id();
   });
-  std::lock_guard lock(pending_mu_);  // only after the commit, so no poll misses it
-  pending_.insert(supplier);
-  return id;
 }
 
-void Market::refresh_pending(int64_t supplier) {
-  // The lock is held across the query: a message posted meanwhile is either
-  // seen by the query or inserted after it, never lost.
-  std::lock_guard lock(pending_mu_);
+std::vector<int64_t> SqliteStore::suppliers_with_messages() {
+  std::vector<int64_t> out;
   auto c = db_.lease();
-  if (c->q("SELECT 1 FROM message WHERE supplier_id = ? AND done = 0 LIMIT 1", supplier).step())
-    pending_.insert(supplier);
-  else
-    pending_.erase(supplier);
+  auto st = c->q("SELECT DISTINCT supplier_id FROM message WHERE done = 0");
+  while (st.step()) out.push_back(st.i(0));
+  return out;
 }
 
-std::optional<Message> Market::message_for_poll(int64_t supplier, bool first_poll) {
-  {
-    std::lock_guard lock(pending_mu_);
-    if (!pending_.count(supplier)) return std::nullopt;
-  }
-  std::optional<Message> m;
-  {
-    auto c = db_.lease();
-    auto st = c->q(
-        "SELECT id, control, text FROM message WHERE supplier_id = ? AND done = 0 "
-        "ORDER BY id LIMIT 1",
-        supplier);
-    if (!st.step()) return std::nullopt;
-    m = Message{st.i(0), st.s(1), st.s(2)};
-  }
-  // The desktop acts on a message only from its second poll of a run on (its
-  // marks are then no longer empty); a control order is never acknowledged,
-  // so it is retired when it goes to such a poll.
-  if (!m->control.empty() && !first_poll) {
-    db_.write([&](Conn& c) { c.q("UPDATE message SET done = 1 WHERE id = ?", m->id).run(); });
-    refresh_pending(supplier);
-  }
-  return m;
+std::optional<Message> SqliteStore::oldest_message(int64_t supplier) {
+  auto c = db_.lease();
+  auto st = c->q(
+      "SELECT id, control, text FROM message WHERE supplier_id = ? AND done = 0 "
+      "ORDER BY id LIMIT 1",
+      supplier);
+  if (!st.step()) return std::nullopt;
+  return Message{st.i(0), st.s(1), st.s(2)};
 }
 
-void Market::acknowledge_message(int64_t supplier) {
+void SqliteStore::retire_message(int64_t id) {
+  db_.write([&](Conn& c) { c.q("UPDATE message SET done = 1 WHERE id = ?", id).run(); });
+}
+
+void SqliteStore::acknowledge_message(int64_t supplier) {
   db_.write([&](Conn& c) {
-    if (!c.q("SELECT 1 FROM supplier WHERE id = ?", supplier).step())
-      throw Refused(404, "Unknown supplier.");
+    require_supplier(c, supplier);
     c.q("UPDATE message SET done = 1 WHERE id = (SELECT id FROM message WHERE supplier_id = ? "
         "AND done = 0 AND control = '' ORDER BY id LIMIT 1)",
         supplier)
         .run();
   });
-  refresh_pending(supplier);
 }
 
 }  // namespace plixsrv

@@ -1,55 +1,28 @@
-// Supplier accounts: registration, record, login, filters and alert settings.
-#include "text/cp1252.h"
-#include "market.h"
+// Supplier accounts in SQLite: registration, record, login, filters and alert settings.
 #include "secrets.h"
+#include "sqlite_store.h"
+#include "supplier_record.h"
+#include "text/cp1252.h"
 
 namespace plixsrv {
 
 using plix::lower1252;
 
 namespace {
-constexpr size_t kRecordItems = 31;  // items 0..30 travel in ctrl 02/03
-constexpr size_t kPassword = 14, kLogin = 15, kPasswordAgain = 16;
-constexpr size_t kCredit = 28, kServerText = 29, kNumber = 30, kReview = 31;
-
-std::string trim(std::string s) {
-  size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  size_t e = s.find_last_not_of(' ');
-  return s.substr(b, e - b + 1);
-}
-
-std::vector<std::string> clean_items(std::vector<std::string> items) {
-  items.resize(kRecordItems);
-  for (auto& s : items)
-    for (auto& c : s)
-      if (static_cast<unsigned char>(c) < 0x20) c = ' ';  // also keeps the field separator out
-  return items;
-}
-
-void check_passwords(const std::vector<std::string>& items) {
-  if (!items[kPasswordAgain].empty() && items[kPasswordAgain] != items[kPassword])
-    throw Refused(400, "The two passwords differ; nothing was stored.");
-}
-
 bool login_taken(Conn& c, const std::string& key, int64_t except_id) {
   auto st = c.q("SELECT id FROM supplier WHERE login_key = ?", key);
   return st.step() && st.i(0) != except_id;
 }
 }  // namespace
 
-int64_t Market::register_supplier(const std::vector<std::string>& raw_items, int64_t fixed_id,
-                                  const std::string* password_hash) {
+int64_t SqliteStore::register_supplier(const std::vector<std::string>& raw_items,
+                                       int64_t fixed_id, const std::string& pw) {
   auto items = clean_items(raw_items);
   // The desktop lets a supplier register without login name or password; such
   // an account works with its number only, and login refuses it.
   std::string login = trim(items[kLogin]);
   check_passwords(items);
-  // Hash outside the write lock: it takes tens of milliseconds on purpose.
-  std::string pw = password_hash          ? *password_hash
-                   : items[kPassword].empty() ? std::string()
-                                              : hash_password(items[kPassword]);
-  return write([&](Conn& c) {
+  return db_.write([&](Conn& c) {
     if (!login.empty() && login_taken(c, lower1252(login), 0))
       throw Refused(409, "That login name is taken; choose another one.");
     int64_t id = fixed_id;
@@ -81,11 +54,11 @@ int64_t Market::register_supplier(const std::vector<std::string>& raw_items, int
   });
 }
 
-void Market::update_supplier(int64_t id, const std::vector<std::string>& raw_items) {
+void SqliteStore::update_supplier(int64_t id, const std::vector<std::string>& raw_items,
+                                  const std::string& new_pw) {
   auto items = clean_items(raw_items);
   check_passwords(items);
-  std::string new_pw = items[kPassword].empty() ? std::string() : hash_password(items[kPassword]);
-  write_for(id, [&](Conn& c) {
+  db_.write([&](Conn& c) {
     auto st = c.q("SELECT slots, login FROM supplier WHERE id = ?", id);
     if (!st.step()) throw Refused(404, "Unknown supplier.");
     auto slots = split_fields(st.s(0), kSupplierSlots);
@@ -109,7 +82,7 @@ void Market::update_supplier(int64_t id, const std::vector<std::string>& raw_ite
   });
 }
 
-std::optional<SupplierInfo> Market::supplier(int64_t id) {
+std::optional<SupplierInfo> SqliteStore::supplier(int64_t id) {
   return db_.read([&](Conn& c) -> std::optional<SupplierInfo> {
     auto st = c.q(
         "SELECT slots, block_words, pass_words, alerts, chat_seen_at FROM supplier WHERE id = ?",
@@ -126,41 +99,34 @@ std::optional<SupplierInfo> Market::supplier(int64_t id) {
   });
 }
 
-bool Market::supplier_exists(int64_t id) {
+bool SqliteStore::supplier_exists(int64_t id) {
   auto c = db_.lease();
   return c->q("SELECT 1 FROM supplier WHERE id = ?", id).step();
 }
 
-void Market::delete_supplier(int64_t id) {
-  write([&](Conn& c) {
+std::vector<RequestSummary> SqliteStore::delete_supplier(int64_t id) {
+  return db_.write([&](Conn& c) {
+    std::vector<int64_t> reacted;
+    auto st = c.q(
+        "SELECT DISTINCT request_id FROM reaction WHERE supplier_id = ? AND from_customer = 0", id);
+    while (st.step()) reacted.push_back(st.i(0));
     c.q("DELETE FROM supplier WHERE id = ?", id).run();
     if (c.changes() == 0) throw Refused(404, "Unknown supplier.");
+    std::vector<RequestSummary> out;
+    for (int64_t r : reacted) out.push_back(read_summary(c, r));
+    return out;
   });
-  {
-    std::unique_lock lock(marks_mu_);
-    marks_cache_.erase(id);
-    local_revision_.erase(id);
-  }
-  std::lock_guard lock(pending_mu_);
-  pending_.erase(id);
 }
 
-int64_t Market::login(const std::string& login, const std::string& password) {
-  if (login.empty() || password.empty()) return 0;
-  int64_t id = 0;
-  std::string pw;
-  {
-    auto c = db_.lease();
-    auto st = c->q("SELECT id, pw FROM supplier WHERE login_key = ?", lower1252(trim(login)));
-    if (!st.step()) return 0;
-    id = st.i(0);
-    pw = st.s(1);
-  }
-  return verify_password(password, pw) ? id : 0;
+std::optional<std::pair<int64_t, std::string>> SqliteStore::login_record(const std::string& login) {
+  auto c = db_.lease();
+  auto st = c->q("SELECT id, pw FROM supplier WHERE login_key = ?", lower1252(trim(login)));
+  if (!st.step()) return std::nullopt;
+  return std::make_pair(st.i(0), st.s(1));
 }
 
-void Market::set_filters(int64_t id, const std::string& block, const std::string& pass) {
-  write_for(id, [&](Conn& c) {
+void SqliteStore::set_filters(int64_t id, const std::string& block, const std::string& pass) {
+  db_.write([&](Conn& c) {
     c.q("UPDATE supplier SET block_words = ?, pass_words = ? WHERE id = ?", block.substr(0, 512),
         pass.substr(0, 512), id)
         .run();
@@ -168,7 +134,7 @@ void Market::set_filters(int64_t id, const std::string& block, const std::string
   });
 }
 
-void Market::set_alerts(int64_t id, const std::vector<std::string>& raw) {
+void SqliteStore::set_alerts(int64_t id, const std::vector<std::string>& raw) {
   auto items = raw;
   items.resize(11);
   for (auto& s : items)
@@ -186,7 +152,7 @@ void Market::set_alerts(int64_t id, const std::vector<std::string>& raw) {
   });
 }
 
-std::vector<int64_t> Market::supplier_ids() {
+std::vector<int64_t> SqliteStore::supplier_ids() {
   std::vector<int64_t> ids;
   auto c = db_.lease();
   auto st = c->q("SELECT id FROM supplier ORDER BY id");
@@ -194,7 +160,7 @@ std::vector<int64_t> Market::supplier_ids() {
   return ids;
 }
 
-int64_t Market::supplier_count() {
+int64_t SqliteStore::supplier_count() {
   auto c = db_.lease();
   auto st = c->q("SELECT COUNT(*) FROM supplier");
   return st.step() ? st.i(0) : 0;

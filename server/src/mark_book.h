@@ -1,0 +1,67 @@
+// The change marks of every supplier who polled, kept in memory and moved by
+// the writes themselves: a write changes exactly the marks of the suppliers
+// whose lists it changes, and a change poll is one look-up.
+//
+// Writes reach the book one at a time, after they committed, between begin()
+// and end(). A supplier's marks are first worked out from a fresh read of its
+// list (settle); a version counter, odd while a write is under way, tells
+// whether a write came in between, in which case the fresh marks serve the
+// poll but are not kept.
+#pragma once
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "supplier_marks.h"
+
+namespace plixsrv {
+
+struct MarkPair {
+  uint64_t requests = 0, reactions = 0;
+};
+
+class MarkBook {
+ public:
+  explicit MarkBook(std::vector<RequestSummary> open) : open_(std::move(open)) {}
+
+  std::optional<MarkPair> find(int64_t supplier);
+  // Even while no write is under way.
+  uint64_t version() const { return version_.load(std::memory_order_acquire); }
+  // The marks of a list read at `version`; kept unless a write came since.
+  MarkPair settle(int64_t supplier, SupplierWindow w, uint64_t read_at);
+
+  void begin() { version_.fetch_add(1, std::memory_order_acq_rel); }
+  void end() { version_.fetch_add(1, std::memory_order_acq_rel); }
+
+  void posted(const RequestAfter& r);
+  void changed(const RequestAfter& r);  // texts changed or closed
+  // A supplier's reaction or a customer's answer to it.
+  void traced(int64_t supplier, const TraceAfter& t, bool counts_moved);
+  // Reaction counts that went down with a deleted supplier.
+  void counted(const std::vector<RequestSummary>& now);
+  // The supplier's rules or hiding changed, or it is gone: work out again.
+  void forget(int64_t supplier);
+
+  size_t suppliers();
+
+ private:
+  struct Shard {
+    std::mutex mu;
+    std::unordered_map<int64_t, SupplierMarks> marks;
+  };
+  static constexpr size_t kShards = 64;
+  Shard& shard(int64_t supplier) { return shards_[static_cast<uint64_t>(supplier) % kShards]; }
+  // Runs f(supplier, marks) on every supplier held; drops those for which it returns false.
+  template <typename F>
+  void each(F&& f);
+
+  OpenRequests open_;  // touched by writes only, which come one at a time
+  std::array<Shard, kShards> shards_;
+  std::atomic<uint64_t> version_{0};
+};
+
+}  // namespace plixsrv
