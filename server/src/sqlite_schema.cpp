@@ -1,6 +1,8 @@
 // Database schema, created and migrated at start by PRAGMA user_version.
 #include "sqlite_store.h"
 
+#include <algorithm>
+
 #include "mark_hash.h"
 #include "word_filter.h"
 
@@ -176,7 +178,7 @@ const Step kSteps[] = {
 };
 }  // namespace
 
-void migrate(Database& db) {
+void migrate(Database& db, int to) {
   auto c = db.lease();
   int version = 0;
   {
@@ -187,7 +189,7 @@ void migrate(Database& db) {
   if (version > latest)
     throw DbError("database schema version " + std::to_string(version) +
                   " is newer than this plixsrv understands (" + std::to_string(latest) + ")");
-  for (int v = version; v < latest; ++v) {
+  for (int v = version; v < (to > 0 ? std::min(to, latest) : latest); ++v) {
     c->exec("BEGIN IMMEDIATE");
     try {
       c->exec(kSteps[v].sql);

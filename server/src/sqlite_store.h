@@ -68,8 +68,10 @@ class SqliteStore final : public Store {
   Database db_;
 };
 
-// Schema steps and helpers shared by the SQLite files.
-void migrate(Database& db);
+// Brings the schema to version `to` (0: the latest); older versions are kept
+// reachable for the tests of the migration itself.
+void migrate(Database& db, int to = 0);
+// Helpers shared by the SQLite files.
 int64_t next_seq(Conn& c);
 RequestSummary read_summary(Conn& c, int64_t request);
 void require_supplier(Conn& c, int64_t supplier);
