@@ -1,4 +1,6 @@
 // plixsrv: the reference marketplace server for plixdesk.
+#include <sys/resource.h>
+
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -16,6 +18,15 @@ plixsrv::PlixServer* g_server = nullptr;
 void on_signal(int) {
   if (g_server) g_server->stop();
 }
+
+// Every connection is a descriptor: take all the system allows this process.
+void raise_descriptor_limit() {
+  rlimit r{};
+  if (getrlimit(RLIMIT_NOFILE, &r) == 0 && r.rlim_cur < r.rlim_max) {
+    r.rlim_cur = r.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &r);
+  }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,6 +43,7 @@ int main(int argc, char** argv) {
     std::cerr << "plixsrv: " << cl.error << "\n" << plixsrv::kUsage;
     return 2;
   }
+  raise_descriptor_limit();
   try {
     plixsrv::Market market(cl.db_path);
     if (cl.demo) {

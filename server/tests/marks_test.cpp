@@ -8,15 +8,12 @@
 namespace {
 using plixsrv::Marks;
 
-struct Rules {
-  std::string branch, block, pass;
-};
-
-int64_t supplier(plixsrv::Market& m, const Rules& r = {}) {
+int64_t supplier(plixsrv::Market& m, const std::string& branch = "", const std::string& block = "",
+                 const std::string& pass = "") {
   std::vector<std::string> items(31);
-  items[10] = r.branch;
+  items[10] = branch;
   int64_t id = m.register_supplier(items);
-  if (!r.block.empty() || !r.pass.empty()) m.set_filters(id, r.block, r.pass);
+  if (!block.empty() || !pass.empty()) m.set_filters(id, block, pass);
   return id;
 }
 
@@ -47,8 +44,8 @@ std::vector<std::string> moved(plixsrv::Market& m, const std::vector<int64_t>& w
 
 TEST_F(ServerTest, AWriteMovesTheMarksOfExactlyTheSuppliersItReaches) {
   auto& m = *market_;
-  int64_t plain = supplier(m), building = supplier(m, {"A01"}), vans = supplier(m, {"F02"});
-  int64_t oak = supplier(m, {"", "", "oak"}), rival = supplier(m);
+  int64_t plain = supplier(m), building = supplier(m, "A01"), vans = supplier(m, "F02");
+  int64_t oak = supplier(m, "", "", "oak"), rival = supplier(m);
   std::vector<int64_t> all{plain, building, vans, oak, rival};
   std::vector<Marks> was;
   for (int64_t s : all) was.push_back(m.marks(s));
@@ -105,8 +102,8 @@ TEST_F(ServerTest, KeptMarksEqualFreshOnesAfterAnyWrites) {
   auto pick = [&](auto& v) { return v[rnd() % v.size()]; };
   const std::vector<std::string> branches{"", "A01", "B02", "F01"};
   const std::vector<std::string> words{"oak", "Marble", "TILES", "x", "\xe9t\xe9"};
-  std::vector<int64_t> suppliers{supplier(m), supplier(m, {"A02"}), supplier(m, {"B01"}),
-                                 supplier(m, {"", "", "oak,\xc9T\xc9"}), supplier(m, {"", "x", ""})};
+  std::vector<int64_t> suppliers{supplier(m), supplier(m, "A02"), supplier(m, "B01"),
+                                 supplier(m, "", "", "oak,\xc9T\xc9"), supplier(m, "", "x", "")};
   std::vector<int64_t> requests;
   for (int i = 0; i < 250; ++i)
     requests.push_back(request(m, pick(words) + " " + std::to_string(i), pick(branches), i % 50));
@@ -126,7 +123,7 @@ TEST_F(ServerTest, KeptMarksEqualFreshOnesAfterAnyWrites) {
         if (rnd() % 3 == 0) {
           m.delete_supplier(s);
           std::erase(suppliers, s);
-          suppliers.push_back(supplier(m, {pick(branches)}));
+          suppliers.push_back(supplier(m, pick(branches)));
         }
         break;
     }
