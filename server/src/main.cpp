@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "customer_cli.h"
+#include "bench_data.h"
 #include "demo_data.h"
 #include "http_server.h"
 #include "market.h"
@@ -54,8 +55,11 @@ int main(int argc, char** argv) {
                 << "demo_check=" << d.check() << "\n";
     }
     if (cl.bench_suppliers > 0) {
-      std::cout << "bench_first_id=" << plixsrv::seed_bench(market, cl.bench_suppliers) << "\n"
-                << "bench_suppliers=" << cl.bench_suppliers << "\n";
+      auto b = plixsrv::seed_bench(market, cl.bench_suppliers, cl.bench_requests);
+      std::cout << "bench_first_id=" << b.first_id << "\n"
+                << "bench_suppliers=" << cl.bench_suppliers << "\n"
+                << "bench_filtered_every=" << b.filtered_every << "\n"
+                << "bench_narrow_word=" << b.narrow_word << "\n";
     }
     plixsrv::PlixServer server(market, cl.server);
     int port = server.bind();

@@ -1,5 +1,8 @@
 #include "mark_book.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace plixsrv {
 
 template <typename F>
@@ -31,6 +34,33 @@ MarkPair MarkBook::settle(int64_t supplier, SupplierWindow w, uint64_t read_at) 
   // marks there and moves them along.
   if (read_at % 2 == 0 && version() == read_at) s.marks.insert_or_assign(supplier, std::move(m));
   return pair;
+}
+
+std::optional<MarkPair> MarkBook::settle_shared(int64_t supplier, SupplierWindow& w,
+                                                uint64_t read_at, const Lister& list) {
+  const ListRules& r = w.rules;
+  if (read_at % 2 != 0 || !r.words.empty()) return std::nullopt;
+  {
+    std::lock_guard lock(shared_mu_);
+    Shared& sh = shared_[{r.all_categories, r.category_a, r.category_b}];
+    if (sh.version != read_at) {
+      ListRules group = r;
+      group.purge_before = 0;
+      sh.listed = list(group);
+      sh.version = read_at;
+      sh.oldest_posting = INT64_MAX;
+      for (const auto& item : sh.listed)
+        sh.oldest_posting = std::min(sh.oldest_posting, item.summary.posted_at);
+    }
+    if (version() != read_at || sh.listed.empty()) return std::nullopt;
+    // Hidden or answered requests and the supplier's own reactions below the
+    // list's end, and a horizon before its oldest posting, change nothing in it.
+    if (!w.traces.empty() && w.traces.back().request >= sh.listed.back().summary.id)
+      return std::nullopt;
+    if (r.purge_before > sh.oldest_posting) return std::nullopt;
+    w.listed = sh.listed;
+  }
+  return settle(supplier, std::move(w), read_at);
 }
 
 void MarkBook::posted(const RequestAfter& r) {

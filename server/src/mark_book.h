@@ -11,8 +11,11 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -33,6 +36,14 @@ class MarkBook {
   uint64_t version() const { return version_.load(std::memory_order_acquire); }
   // The marks of a list read at `version`; kept unless a write came since.
   MarkPair settle(int64_t supplier, SupplierWindow w, uint64_t read_at);
+  // Most suppliers share their list: those of the same branches, without
+  // word filters, who left no traces on it and purged nothing it holds.
+  // Their marks come from one reading per group and version, given the
+  // supplier's rules and traces (outline, without list); nothing when the
+  // supplier's list is its own.
+  using Lister = std::function<std::vector<ListedRequest>(const ListRules&)>;
+  std::optional<MarkPair> settle_shared(int64_t supplier, SupplierWindow& outline,
+                                        uint64_t read_at, const Lister& list);
 
   void begin() { version_.fetch_add(1, std::memory_order_acq_rel); }
   void end() { version_.fetch_add(1, std::memory_order_acq_rel); }
@@ -58,6 +69,14 @@ class MarkBook {
   // Runs f(supplier, marks) on every supplier held; drops those for which it returns false.
   template <typename F>
   void each(F&& f);
+
+  struct Shared {
+    uint64_t version = 1;  // odd: never read
+    std::vector<ListedRequest> listed;
+    int64_t oldest_posting = 0;
+  };
+  std::mutex shared_mu_;
+  std::map<std::tuple<bool, char, char>, Shared> shared_;
 
   OpenRequests open_;  // touched by writes only, which come one at a time
   std::array<Shard, kShards> shards_;

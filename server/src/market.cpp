@@ -148,7 +148,10 @@ Marks Market::marks(int64_t supplier) {
   std::optional<MarkPair> m = book_.find(supplier);
   if (!m) {
     uint64_t at = book_.version();
-    m = book_.settle(supplier, store_->window(supplier), at);
+    SupplierWindow outline = store_->window(supplier, false);
+    m = book_.settle_shared(supplier, outline, at,
+                            [&](const ListRules& r) { return store_->listed_for(r); });
+    if (!m) m = book_.settle(supplier, store_->window(supplier), at);
   }
   return Marks{mark_text(m->requests), mark_text(m->reactions)};
 }

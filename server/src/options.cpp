@@ -15,7 +15,7 @@ const char* const kUsage =
     "  --max-connections N  open connections at most (default 10000)\n"
     "  --purge-days N       age after which chkl 01 purges a request (default 30)\n"
     "  --version-text V     program version named in the connection test (default 1.06)\n"
-    "  --bench-suppliers N  seed N benchmark suppliers and 25 requests\n"
+    "  --bench-suppliers N  seed N benchmark suppliers (and --bench-requests M, default 25)\n"
     "  --quiet              no request log on stderr\n";
 
 namespace {
@@ -63,6 +63,7 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
       cl.server.protocol.purge_age_seconds = static_cast<int64_t>(days) * 86400;
     } else if (a == "--version-text") value(cl.server.protocol.version);
     else if (a == "--bench-suppliers") number(1, 1000000, cl.bench_suppliers);
+    else if (a == "--bench-requests") number(1, 10000000, cl.bench_requests);
     else if (a == "--quiet") cl.server.log_requests = false;
     else if (a == "--help" || a == "-h") cl.help = true;
     else cl.error = "unknown option " + a;

@@ -87,20 +87,33 @@ std::vector<ListEntry> SqliteStore::request_list(int64_t supplier) {
   });
 }
 
-SupplierWindow SqliteStore::window(int64_t supplier) {
+SupplierWindow SqliteStore::window(int64_t supplier, bool with_list) {
   return db_.read([&](Conn& c) {
     SupplierWindow w;
     w.rules = rules_of(c, supplier);
-    for_listed(c, supplier, w.rules, [&](const Row& row) {
-      w.listed.push_back({row.summary, row.trace});
-      return true;
-    });
+    if (with_list)
+      for_listed(c, supplier, w.rules, [&](const Row& row) {
+        w.listed.push_back({row.summary, row.trace});
+        return true;
+      });
     auto st = c.q(
         "SELECT request_id, answer_seq, own, hidden FROM view "
         "WHERE supplier_id = ? AND (hidden = 1 OR own > 0) ORDER BY request_id",
         supplier);
     while (st.step()) w.traces.push_back({st.i(0), st.i(1), st.i(2), st.i(3) != 0});
     return w;
+  });
+}
+
+std::vector<ListedRequest> SqliteStore::listed_for(const ListRules& rules) {
+  return db_.read([&](Conn& c) {
+    std::vector<ListedRequest> out;
+    // Supplier number 0 has no traces.
+    for_listed(c, 0, rules, [&](const Row& row) {
+      out.push_back({row.summary, row.trace});
+      return true;
+    });
+    return out;
   });
 }
 

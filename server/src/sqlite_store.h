@@ -29,7 +29,8 @@ class SqliteStore final : public Store {
                               const std::optional<std::string>& details, bool close) override;
   std::optional<NewRequest> request(int64_t id) override;
   std::vector<ListEntry> request_list(int64_t supplier) override;
-  SupplierWindow window(int64_t supplier) override;
+  SupplierWindow window(int64_t supplier, bool with_list) override;
+  std::vector<ListedRequest> listed_for(const ListRules& rules) override;
   std::vector<RequestSummary> open_requests() override;
   void hide(int64_t supplier, int64_t request) override;
   void show_all(int64_t supplier) override;

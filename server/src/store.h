@@ -70,7 +70,10 @@ class Store {
                                       const std::optional<std::string>& details, bool close) = 0;
   virtual std::optional<NewRequest> request(int64_t id) = 0;
   virtual std::vector<ListEntry> request_list(int64_t supplier) = 0;
-  virtual SupplierWindow window(int64_t supplier) = 0;
+  // with_list false leaves `listed` empty: the rules and traces alone.
+  virtual SupplierWindow window(int64_t supplier, bool with_list = true) = 0;
+  // The list of a supplier with these rules that left no traces.
+  virtual std::vector<ListedRequest> listed_for(const ListRules& rules) = 0;
   virtual std::vector<RequestSummary> open_requests() = 0;
   virtual void hide(int64_t supplier, int64_t request) = 0;
   virtual void show_all(int64_t supplier) = 0;
