@@ -66,7 +66,8 @@ std::optional<MarkPair> MarkBook::settle_shared(int64_t supplier, SupplierWindow
 void MarkBook::posted(const RequestAfter& r) {
   open_.put(r.summary);
   Texts t{r.title, r.details};
-  each([&](int64_t, SupplierMarks& m) { return m.posted(r.summary, t, open_); });
+  PostSteps steps;
+  each([&](int64_t, SupplierMarks& m) { return m.posted(r.summary, t, open_, steps); });
 }
 
 void MarkBook::changed(const RequestAfter& r) {

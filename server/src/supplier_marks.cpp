@@ -132,11 +132,46 @@ bool SupplierMarks::leave(const RequestSummary& r, const OpenRequests& open) {
   return true;
 }
 
-bool SupplierMarks::posted(const RequestSummary& r, Texts t, const OpenRequests& open) {
+bool SupplierMarks::posted(const RequestSummary& r, Texts t, const OpenRequests& open,
+                           PostSteps& steps) {
   if (!admits(r)) return true;
   if (listed_ && !rules_.words.passes(t.title, t.details)) return true;
   if (count_ >= kMaxListed && r.id < floor_) return true;
+  if (shared_step(r, open, steps)) return true;
   return enter(r, open);
+}
+
+bool SupplierMarks::shared_step(const RequestSummary& r, const OpenRequests& open,
+                                PostSteps& steps) {
+  if (listed_ || !traces_.empty() || count_ != kMaxListed) return false;
+  const ListRules& g = rules_;
+  PostStep* step = nullptr;
+  for (auto& s : steps)
+    if (s.floor == floor_ && s.all_categories == g.all_categories && s.category_a == g.category_a &&
+        s.category_b == g.category_b)
+      step = &s;
+  if (!step) {
+    const RequestSummary* oldest = open.find(floor_);
+    if (!oldest) return false;
+    PostStep s{floor_, g.all_categories, g.category_a, g.category_b};
+    s.requests = listed_hash(r.content_hash, r.changed_seq) -
+                 listed_hash(oldest->content_hash, oldest->changed_seq);
+    s.reactions = reaction_hash(r.id, r.reactions, 0) -
+                  reaction_hash(oldest->id, oldest->reactions, 0);
+    // The branch group alone: what a supplier's horizon adds is checked below.
+    ListRules group = g;
+    group.purge_before = 0;
+    s.next = open.above(floor_, [&](auto& x) { return group.admits(x); });
+    steps.push_back(s);
+    step = &steps.back();
+  }
+  // Requests between the old and the new end failed the branch rule, as for
+  // every supplier of the group; the new end must also be within the horizon.
+  if (!step->next || step->next->posted_at < g.purge_before) return false;
+  tv_ += step->requests;
+  tr_ += step->reactions;
+  floor_ = step->next->id;
+  return true;
 }
 
 bool SupplierMarks::changed(const RequestSummary& old, const RequestSummary& now, Texts t,

@@ -46,6 +46,18 @@ struct Texts {
   std::string_view title, details;
 };
 
+// What a new request does to a full list that ends at `floor`, for suppliers
+// of one branch group without traces: most suppliers share it, so a post
+// works it out once per group instead of once per supplier.
+struct PostStep {
+  int64_t floor = 0;
+  bool all_categories = true;
+  char category_a = 0, category_b = 0;
+  uint64_t requests = 0, reactions = 0;  // added to the sums
+  const RequestSummary* next = nullptr;  // the list's new oldest request
+};
+using PostSteps = std::vector<PostStep>;
+
 class SupplierMarks {
  public:
   // The marks of a list read whole from the store.
@@ -55,7 +67,7 @@ class SupplierMarks {
   uint64_t reactions() const { return tr_; }
 
   // Each returns false when the marks cannot follow and must be worked out again.
-  bool posted(const RequestSummary& r, Texts t, const OpenRequests& open);
+  bool posted(const RequestSummary& r, Texts t, const OpenRequests& open, PostSteps& steps);
   // A change of the request's texts (new), or its closing (closed, already out of open).
   bool changed(const RequestSummary& old, const RequestSummary& now, Texts t, bool closed,
                const OpenRequests& open);
@@ -73,6 +85,7 @@ class SupplierMarks {
   bool enter(const RequestSummary& r, const OpenRequests& open);
   bool leave(const RequestSummary& r, const OpenRequests& open);
   bool drop_oldest(const OpenRequests& open);
+  bool shared_step(const RequestSummary& r, const OpenRequests& open, PostSteps& steps);
 
   uint64_t tv_ = 0, tr_ = 0;
   int64_t floor_ = 0;  // number of the oldest listed request; 0 while the list is empty

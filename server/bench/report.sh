@@ -1,0 +1,58 @@
+# The table and the goals of bench.sh (sourced by lib.sh).
+
+row() {
+  local key="$1" name="$2" anchor="$3"
+  [ -s "$work/runs.$key" ] || return 0
+  awk -v n="$name" -v r="$(median "$key" 1)" -v a="$(median "$anchor" 1)" -v p50="$(median "$key" 2)" \
+    -v p99="$(median "$key" 3)" -v e="$(errors "$key")" \
+    'BEGIN { printf "| %s | %.0f | %.2f ms | %.2f ms | %.2f | %d |\n", n, r, p50 / 1000, p99 / 1000, (a > 0 ? r / a : 0), e }'
+}
+
+# goal <text> <awk condition over r (req/s), p99 (ms), e (errors), ratio>
+goal() {
+  local text="$1" key="$2" anchor="$3" cond="$4"
+  [ -s "$work/runs.$key" ] || return 0
+  awk -v t="$text" -v r="$(median "$key" 1)" -v p99="$(median "$key" 3)" -v e="$(errors "$key")" \
+    -v a="$(median "$anchor" 1)" \
+    "BEGIN { p99 /= 1000; ratio = (a > 0 ? r / a : 0); ok = ($cond);
+             printf \"%s  %s (%.0f req/s, p99 %.2f ms, %.2f x nginx, %d errors)\\n\", ok ? \"met   \" : \"MISSED\", t, r, p99, ratio, e }"
+}
+
+# How many suppliers the purge run reached, and whether some purged twice (cheap).
+purges() {
+  awk -v k="$1.purge" -v n="$(sed -n "s/^$1 //p" "$work/sizes")" '$1 == k { c = $2 }
+    END { if (c > n) printf "%d purges, each supplier %.1f times", c, c / n; else printf "%d suppliers once", c }' "$work/counts"
+}
+
+report() {
+  local tag c=$CONNS m=$MANY
+  echo "| Case | req/s | p50 | p99 | x nginx | errors |"
+  echo "|---|---|---|---|---|---|"
+  for tag in $(for s in $SIZES; do echo "$((s / 1000))k"; done); do
+    row "$tag.poll" "$tag: change poll, $c connections" "$tag.nginx"
+    row "$tag.poll64" "$tag: change poll, $m connections" "$tag.nginx64"
+    row "$tag.pollpost" "$tag: change poll, $c connections, one request posted per second" "$tag.nginx"
+    row "$tag.list64" "$tag: request list (257 records), $m connections" "$tag.nginx64"
+    row "$tag.narrow" "$tag: request list with a narrow word filter, $c connections" "$tag.nginx"
+    row "$tag.purge" "$tag: purge, suppliers in turn ($tag requests, half old; $(purges "$tag")), $c connections" "$tag.nginx"
+    row "$tag.nginx" "$tag: nginx, 100-byte file, $c connections" "$tag.nginx"
+    row "$tag.nginx64" "$tag: nginx, 100-byte file, $m connections" "$tag.nginx64"
+  done
+  echo
+  for tag in $(for s in $SIZES; do echo "$((s / 1000))k"; done); do
+    [ -s "$work/posts.$tag" ] && sort -g "$work/posts.$tag" |
+      awk -v t="$tag" '{ v[NR] = $1 } END { printf "%s: a posted request reached every supplier'"'"'s marks in %.1f ms (median of %d posts, answer included)\n", t, 1000 * v[int((NR + 1) / 2)], NR }'
+    awk -v t="$tag" '$1 == t ".rss" { $1 = ""; print t ": plixsrv memory" $0 }' "$results"
+  done
+  echo
+  echo "Goals of issue 15:"
+  goal "10k: change poll, $c connections, >= 0.7 x nginx" 10k.poll 10k.nginx "ratio >= 0.7"
+  goal "10k: change poll, $m connections, p99 < 10 ms, no errors" 10k.poll64 10k.nginx64 "p99 < 10 && e == 0"
+  goal "10k: request list, $m connections, no time-outs or errors" 10k.list64 10k.nginx64 "e == 0"
+  goal "10k: change poll with a post per second, >= 20k req/s, p99 < 5 ms" 10k.pollpost 10k.nginx "r >= 20000 && p99 < 5"
+  goal "100k: change poll with a post per second, >= 10k req/s, p99 < 10 ms" 100k.pollpost 100k.nginx "r >= 10000 && p99 < 10"
+  goal "100k: narrow-filter request list, p99 < 10 ms" 100k.narrow 100k.nginx "p99 < 10"
+  goal "100k: purge, p99 < 5 ms" 100k.purge 100k.nginx "p99 < 5"
+  awk '$1 ~ /rss$/ { for (i = 2; i <= NF; i++) if ($i == "VmHWM:") peak = $(i + 1);
+        printf "%s  %s: peak resident memory < 64 MB (%d MB)\n", peak < 64 ? "met   " : "MISSED", $1, peak }' "$results"
+}
