@@ -26,21 +26,25 @@ struct Trace {
   bool hidden = false;
 };
 
-struct ListRules {
+// The rules that need no texts: branch categories and the purge horizon.
+struct Reach {
   bool all_categories = true;  // the supplier names no branch
   char category_a = 0, category_b = 0;
   int64_t purge_before = 0;    // requests posted earlier are purged for the supplier
-  WordFilter words;
 
-  // slots 10 and 11 of the supplier record are its branch codes.
-  static ListRules of(const std::string& branch1, const std::string& branch2, int64_t purge_before,
-                      const std::string& block_words, const std::string& pass_words);
-  // Everything but the word filters and hiding.
   bool admits(const RequestSummary& r) const {
     if (r.posted_at < purge_before) return false;
     return all_categories || r.category == 0 || r.category == category_a ||
            r.category == category_b;
   }
+};
+
+struct ListRules : Reach {
+  WordFilter words;
+
+  // slots 10 and 11 of the supplier record are its branch codes.
+  static ListRules of(const std::string& branch1, const std::string& branch2, int64_t purge_before,
+                      const std::string& block_words, const std::string& pass_words);
 };
 
 // The category a branch code falls in: its first character, lowered; 0 without code.

@@ -5,14 +5,45 @@
 
 namespace plixsrv {
 
+SupplierMarks* MarkBook::Shard::find(int64_t id) {
+  auto it = index.find(id);
+  return it == index.end() ? nullptr : &marks[it->second];
+}
+
+void MarkBook::Shard::put(int64_t id, SupplierMarks m) {
+  if (SupplierMarks* have = find(id)) {
+    *have = std::move(m);
+    return;
+  }
+  index[id] = static_cast<uint32_t>(marks.size());
+  marks.push_back(std::move(m));
+  ids.push_back(id);
+}
+
+void MarkBook::Shard::erase_at(size_t i) {
+  index.erase(ids[i]);
+  if (i + 1 != marks.size()) {
+    marks[i] = std::move(marks.back());
+    ids[i] = ids.back();
+    index[ids[i]] = static_cast<uint32_t>(i);
+  }
+  marks.pop_back();
+  ids.pop_back();
+}
+
+void MarkBook::Shard::erase(int64_t id) {
+  auto it = index.find(id);
+  if (it != index.end()) erase_at(it->second);
+}
+
 template <typename F>
 void MarkBook::each(F&& f) {
   // One shard at a time, so a poll waits at most for one shard's share.
   for (auto& s : shards_) {
     std::lock_guard lock(s.mu);
-    for (auto it = s.marks.begin(); it != s.marks.end();) {
-      if (f(it->first, it->second)) ++it;
-      else it = s.marks.erase(it);
+    for (size_t i = 0; i < s.marks.size();) {
+      if (f(s.ids[i], s.marks[i])) ++i;
+      else s.erase_at(i);
     }
   }
 }
@@ -20,9 +51,9 @@ void MarkBook::each(F&& f) {
 std::optional<MarkPair> MarkBook::find(int64_t supplier) {
   Shard& s = shard(supplier);
   std::lock_guard lock(s.mu);
-  auto it = s.marks.find(supplier);
-  if (it == s.marks.end()) return std::nullopt;
-  return MarkPair{it->second.requests(), it->second.reactions()};
+  SupplierMarks* m = s.find(supplier);
+  if (!m) return std::nullopt;
+  return MarkPair{m->requests(), m->reactions()};
 }
 
 MarkPair MarkBook::settle(int64_t supplier, SupplierWindow w, uint64_t read_at) {
@@ -32,7 +63,7 @@ MarkPair MarkBook::settle(int64_t supplier, SupplierWindow w, uint64_t read_at) 
   std::lock_guard lock(s.mu);
   // Checked under the shard's lock: a write that starts later finds these
   // marks there and moves them along.
-  if (read_at % 2 == 0 && version() == read_at) s.marks.insert_or_assign(supplier, std::move(m));
+  if (read_at % 2 == 0 && version() == read_at) s.put(supplier, std::move(m));
   return pair;
 }
 
@@ -94,8 +125,7 @@ void MarkBook::traced(int64_t supplier, const TraceAfter& t, bool counts_moved) 
   }
   Shard& s = shard(supplier);
   std::lock_guard lock(s.mu);
-  auto it = s.marks.find(supplier);
-  if (it != s.marks.end()) it->second.traced(old, t.summary, t.trace, open_);
+  if (SupplierMarks* m = s.find(supplier)) m->traced(old, t.summary, t.trace, open_);
 }
 
 void MarkBook::counted(const std::vector<RequestSummary>& now) {
@@ -114,7 +144,7 @@ void MarkBook::counted(const std::vector<RequestSummary>& now) {
 void MarkBook::forget(int64_t supplier) {
   Shard& s = shard(supplier);
   std::lock_guard lock(s.mu);
-  s.marks.erase(supplier);
+  s.erase(supplier);
 }
 
 size_t MarkBook::suppliers() {

@@ -60,9 +60,16 @@ class MarkBook {
   size_t suppliers();
 
  private:
+  // Marks lie in one array per shard, so that a post walks memory in order.
   struct Shard {
     std::mutex mu;
-    std::unordered_map<int64_t, SupplierMarks> marks;
+    std::vector<SupplierMarks> marks;
+    std::vector<int64_t> ids;                      // the supplier of each entry
+    std::unordered_map<int64_t, uint32_t> index;  // supplier -> entry
+    SupplierMarks* find(int64_t id);
+    void put(int64_t id, SupplierMarks m);
+    void erase_at(size_t i);
+    void erase(int64_t id);
   };
   static constexpr size_t kShards = 64;
   Shard& shard(int64_t supplier) { return shards_[static_cast<uint64_t>(supplier) % kShards]; }

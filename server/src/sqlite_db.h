@@ -84,7 +84,7 @@ class Conn {
 // stays put however many clients talk at once, and a lease waits its turn.
 struct PoolLimits {
   int connections = 4;
-  int cache_kib = 4096;   // page cache per connection
+  int cache_kib = 2048;   // page cache per connection
   int wait_ms = 5000;     // a lease waiting longer fails as "busy"
 };
 

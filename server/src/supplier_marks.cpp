@@ -35,18 +35,18 @@ void OpenRequests::erase(int64_t id) {
 
 SupplierMarks SupplierMarks::from(SupplierWindow w) {
   SupplierMarks m;
-  m.rules_ = std::move(w.rules);
+  m.reach_ = w.rules;
   m.traces_ = std::move(w.traces);
-  if (!m.rules_.words.empty()) m.listed_ = std::make_unique<std::vector<int64_t>>();
+  if (!w.rules.words.empty()) m.filtered_ = std::make_unique<Filtered>(Filtered{std::move(w.rules.words), {}});
   for (const auto& item : w.listed) {  // newest first
     const RequestSummary& r = item.summary;
     m.tv_ += listed_hash(r.content_hash, std::max(r.changed_seq, item.trace.answer_seq));
     m.tr_ += reaction_hash(r.id, r.reactions, item.trace.own);
     ++m.count_;
     m.floor_ = r.id;
-    if (m.listed_) m.listed_->push_back(r.id);
+    if (m.filtered_) m.filtered_->listed.push_back(r.id);
   }
-  if (m.listed_) std::reverse(m.listed_->begin(), m.listed_->end());
+  if (m.filtered_) std::reverse(m.filtered_->listed.begin(), m.filtered_->listed.end());
   return m;
 }
 
@@ -57,13 +57,13 @@ const Trace* SupplierMarks::trace_of(int64_t request) const {
 }
 
 bool SupplierMarks::admits(const RequestSummary& r) const {
-  if (!rules_.admits(r)) return false;
+  if (!reach_.admits(r)) return false;
   const Trace* t = traces_.empty() ? nullptr : trace_of(r.id);
   return !(t && t->hidden);
 }
 
 bool SupplierMarks::lists(const RequestSummary& r) const {
-  if (listed_) return std::binary_search(listed_->begin(), listed_->end(), r.id);
+  if (filtered_) return std::binary_search(filtered_->listed.begin(), filtered_->listed.end(), r.id);
   return admits(r) && (count_ < kMaxListed || r.id >= floor_);
 }
 
@@ -83,7 +83,10 @@ void SupplierMarks::add(const RequestSummary& r, int sign) {
 bool SupplierMarks::enter(const RequestSummary& r, const OpenRequests& open) {
   add(r, +1);
   ++count_;
-  if (listed_) listed_->insert(std::upper_bound(listed_->begin(), listed_->end(), r.id), r.id);
+  if (filtered_) {
+    auto& l = filtered_->listed;
+    l.insert(std::upper_bound(l.begin(), l.end(), r.id), r.id);
+  }
   floor_ = count_ == 1 ? r.id : std::min(floor_, r.id);
   return count_ > kMaxListed ? drop_oldest(open) : true;
 }
@@ -93,9 +96,10 @@ bool SupplierMarks::drop_oldest(const OpenRequests& open) {
   if (!oldest) return false;
   add(*oldest, -1);
   --count_;
-  if (listed_) {
-    listed_->erase(listed_->begin());
-    floor_ = listed_->front();
+  if (filtered_) {
+    auto& l = filtered_->listed;
+    l.erase(l.begin());
+    floor_ = l.front();
     return true;
   }
   const RequestSummary* next = open.above(floor_, [&](auto& r) { return admits(r); });
@@ -108,10 +112,11 @@ bool SupplierMarks::leave(const RequestSummary& r, const OpenRequests& open) {
   add(r, -1);
   bool was_full = count_ == kMaxListed;
   --count_;
-  if (listed_) {
-    listed_->erase(std::lower_bound(listed_->begin(), listed_->end(), r.id));
+  if (filtered_) {
+    auto& l = filtered_->listed;
+    l.erase(std::lower_bound(l.begin(), l.end(), r.id));
     if (was_full) return false;  // the request to move up is known only by its texts
-    floor_ = listed_->empty() ? 0 : listed_->front();
+    floor_ = l.empty() ? 0 : l.front();
     return true;
   }
   if (was_full) {
@@ -135,7 +140,7 @@ bool SupplierMarks::leave(const RequestSummary& r, const OpenRequests& open) {
 bool SupplierMarks::posted(const RequestSummary& r, Texts t, const OpenRequests& open,
                            PostSteps& steps) {
   if (!admits(r)) return true;
-  if (listed_ && !rules_.words.passes(t.title, t.details)) return true;
+  if (filtered_ && !filtered_->words.passes(t.title, t.details)) return true;
   if (count_ >= kMaxListed && r.id < floor_) return true;
   if (shared_step(r, open, steps)) return true;
   return enter(r, open);
@@ -143,8 +148,8 @@ bool SupplierMarks::posted(const RequestSummary& r, Texts t, const OpenRequests&
 
 bool SupplierMarks::shared_step(const RequestSummary& r, const OpenRequests& open,
                                 PostSteps& steps) {
-  if (listed_ || !traces_.empty() || count_ != kMaxListed) return false;
-  const ListRules& g = rules_;
+  if (filtered_ || !traces_.empty() || count_ != kMaxListed) return false;
+  const Reach& g = reach_;
   PostStep* step = nullptr;
   for (auto& s : steps)
     if (s.floor == floor_ && s.all_categories == g.all_categories && s.category_a == g.category_a &&
@@ -159,7 +164,7 @@ bool SupplierMarks::shared_step(const RequestSummary& r, const OpenRequests& ope
     s.reactions = reaction_hash(r.id, r.reactions, 0) -
                   reaction_hash(oldest->id, oldest->reactions, 0);
     // The branch group alone: what a supplier's horizon adds is checked below.
-    ListRules group = g;
+    Reach group = g;
     group.purge_before = 0;
     s.next = open.above(floor_, [&](auto& x) { return group.admits(x); });
     steps.push_back(s);
@@ -178,7 +183,7 @@ bool SupplierMarks::changed(const RequestSummary& old, const RequestSummary& now
                             bool closed, const OpenRequests& open) {
   bool was = lists(old);
   if (closed) return was ? leave(old, open) : true;
-  bool passes = admits(now) && (!listed_ || rules_.words.passes(t.title, t.details));
+  bool passes = admits(now) && (!filtered_ || filtered_->words.passes(t.title, t.details));
   if (was && passes) {
     add(old, -1);
     add(now, +1);

@@ -87,12 +87,19 @@ class SupplierMarks {
   bool drop_oldest(const OpenRequests& open);
   bool shared_step(const RequestSummary& r, const OpenRequests& open, PostSteps& steps);
 
+  // Suppliers with word filters keep their words and listed numbers (ascending).
+  struct Filtered {
+    WordFilter words;
+    std::vector<int64_t> listed;
+  };
+
+  // A post walks every supplier: the state is kept small and flat.
   uint64_t tv_ = 0, tr_ = 0;
   int64_t floor_ = 0;  // number of the oldest listed request; 0 while the list is empty
   int32_t count_ = 0;
-  ListRules rules_;    // words only for the filtered; kept whole for simplicity
+  Reach reach_;
   std::vector<Trace> traces_;  // ordered by request
-  std::unique_ptr<std::vector<int64_t>> listed_;  // ascending; suppliers with word filters only
+  std::unique_ptr<Filtered> filtered_;
 };
 
 template <typename Ok>
