@@ -159,16 +159,34 @@ void SqliteStore::show_all(int64_t supplier) {
   });
 }
 
-// One horizon per supplier: purging moves it, and the count is a range of the
-// posting-time index, so neither time nor storage grows with old requests.
+namespace {
+int64_t count_in_index(Conn& c, int64_t from, int64_t to) {
+  if (from >= to) return 0;
+  auto n = c.q("SELECT COUNT(*) FROM request WHERE posted_at >= ? AND posted_at < ?", from, to);
+  return n.step() ? n.i(0) : 0;
+}
+
+// Requests posted in [from, to): whole hours from the hourly counts, the
+// broken hours at both ends from the posting-time index.
+int64_t count_posted(Conn& c, int64_t from, int64_t to) {
+  int64_t first = (from + 3599) / 3600, last = to / 3600;  // the whole hours: [first, last)
+  if (first >= last) return count_in_index(c, from, to);
+  auto n = c.q("SELECT COALESCE(SUM(requests), 0) FROM posting_hour WHERE hour >= ? AND hour < ?",
+               first, last);
+  int64_t whole = n.step() ? n.i(0) : 0;
+  return count_in_index(c, from, first * 3600) + whole + count_in_index(c, last * 3600, to);
+}
+}  // namespace
+
+// One horizon per supplier: purging moves it and counts what it passed over,
+// so neither time nor storage grows with old requests.
 int SqliteStore::purge_before(int64_t supplier, int64_t before) {
   return db_.write([&](Conn& c) {
     auto st = c.q("SELECT purge_before FROM supplier WHERE id = ?", supplier);
     if (!st.step()) throw Refused(404, "Unknown supplier.");
     int64_t old = st.i(0);
     if (before <= old) return 0;
-    auto n = c.q("SELECT COUNT(*) FROM request WHERE posted_at >= ? AND posted_at < ?", old, before);
-    int count = n.step() ? static_cast<int>(n.i(0)) : 0;
+    int count = static_cast<int>(count_posted(c, old, before));
     c.q("UPDATE supplier SET purge_before = ? WHERE id = ?", before, supplier).run();
     return count;
   });

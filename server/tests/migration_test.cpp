@@ -66,3 +66,30 @@ TEST(Migration, AnOldDatabaseKeepsListsCountsAndPurgesAndDropsThePurgedRows) {
   EXPECT_EQ(m.reaction_count(2), 2);  // the counts go on from the old rows
   std::filesystem::remove_all(tmpl);
 }
+
+TEST(Purge, CountsWhatItPassesOverAndStoresNothingPerRequest) {
+  char tmpl[] = "/tmp/plixsrv-purge-XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  plixsrv::Market m(std::string(tmpl) + "/p.db");
+  int64_t now = plixsrv::now_seconds(), day = 86400;
+  // Around hour boundaries, so both the hourly counts and the broken hours count.
+  for (int64_t age : {40 * day + 3, 35 * day + now % 3600, 31 * day + 1799, 30 * day + 1, 30 * day - 1,
+                      29 * day, int64_t{0}}) {
+    plixsrv::NewRequest r;
+    r.title = "Aged " + std::to_string(age);
+    r.posted_at = now - age;
+    m.post_request(r);
+  }
+  std::vector<int64_t> suppliers;
+  for (int i = 0; i < 5; ++i) suppliers.push_back(m.register_supplier(std::vector<std::string>(31)));
+  for (int64_t s : suppliers) EXPECT_EQ(m.purge_old(s, 30 * day), 4);
+  EXPECT_EQ(m.purge_old(suppliers[0], 30 * day), 0);  // nothing new to purge
+  EXPECT_EQ(m.purge_old(suppliers[0], 20 * day), 2);
+  EXPECT_EQ(m.request_list(suppliers[0]).size(), 1u);
+  EXPECT_EQ(m.request_list(suppliers[1]).size(), 3u);
+  auto c = m.db().lease();
+  auto rows = c->q("SELECT COUNT(*) FROM view");
+  ASSERT_TRUE(rows.step());
+  EXPECT_EQ(rows.i(0), 0);
+  std::filesystem::remove_all(tmpl);
+}
