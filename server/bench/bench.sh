@@ -5,8 +5,10 @@
 #  - change poll (chkl 03) spread over all suppliers, CONNS and MANY connections,
 #    and with one request posted per second (the API, as a customer does);
 #  - request list (chkl 02, 257 records) with MANY connections;
-#  - the list of suppliers with a narrow word filter (one request in 500);
-#  - purge (chkl 01) of every supplier once, with the database size around it;
+#  - the list of suppliers with a narrow word filter (one request in 500), one
+#    call at a time (its time) and with CONNS connections (its rate);
+#  - purge (chkl 01), one call at a time, each supplier once, with the
+#    database size around it;
 #  - nginx with CONNS and MANY connections, the same wrk settings and query;
 #  - the server's memory; at the end, the CPU of 100 clients polling every 10 s.
 # Rounds alternate the targets so other load on the machine hits all alike;
@@ -70,6 +72,8 @@ for size in $SIZES; do
     PLIX_CD=static run_wrk "$tag.nginx64" "$MANY" spread.lua "$nginx_url"
     PLIX_CD=02 run_wrk "$tag.list64" "$MANY" spread.lua "$url"
     PLIX_CD=02 PLIX_FIRST=$((first + 1)) PLIX_STEP="$every" PLIX_SUPPLIERS="$narrow_count" \
+      run_wrk "$tag.narrow1" 1 spread.lua "$url"
+    PLIX_CD=02 PLIX_FIRST=$((first + 1)) PLIX_STEP="$every" PLIX_SUPPLIERS="$narrow_count" \
       run_wrk "$tag.narrow" "$CONNS" spread.lua "$url"
     start_poster
     PLIX_CD=03 run_wrk "$tag.pollpost" "$CONNS" spread.lua "$url"
@@ -77,7 +81,7 @@ for size in $SIZES; do
   done
   rss="$(memory)"
   db_before="$(db_size "$work/$tag.db")"
-  PLIX_CD=01 run_wrk "$tag.purge" "$CONNS" walk.lua "$url"  # suppliers in turn: each purges once
+  PLIX_CD=01 run_wrk "$tag.purge" 1 walk.lua "$url"  # suppliers in turn: each purges once
   db_after="$(db_size "$work/$tag.db")"
   echo "   memory after $MANY connections: $rss; database + log $db_before before and $db_after after purging every supplier"
   echo "$tag.rss $rss" >>"$results"

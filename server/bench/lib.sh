@@ -75,8 +75,9 @@ warm() {
 
 # One wrk run; appends "req/s p50_us p99_us errors" to $work/runs.<key>.
 run_wrk() {
-  local key="$1" conns="$2" script="$3" target="$4" out
-  out="$(wrk -t"$THREADS" -c"$conns" -d"${DURATION}s" --latency -s "$here/$script" "$target")"
+  local key="$1" conns="$2" script="$3" target="$4" out threads="$THREADS"
+  [ "$conns" -lt "$threads" ] && threads="$conns"
+  out="$(PLIX_THREADS="$threads" wrk -t"$threads" -c"$conns" -d"${DURATION}s" --latency -s "$here/$script" "$target")"
   awk -v k="$key" '/requests in/ { print k, $1 }' <<<"$out" >>"$work/counts"
   awk '
     function us(v) { if (v ~ /us$/) return v + 0; if (v ~ /ms$/) return v * 1000; if (v ~ /s$/) return v * 1000000; return v }
@@ -88,23 +89,19 @@ run_wrk() {
     END { print rps, p50, p99, errs + 0 }' <<<"$out" >>"$work/runs.$key"
 }
 
-# Posts one request per second through the customer API while it runs.
+# Posts one request per second through the customer API while the next run
+# goes (wrk on one connection: no process started per post).
 start_poster() {
-  (
-    while :; do
-      curl -s -o /dev/null -w '%{time_total}\n' -X POST -H 'Content-Type: application/json' \
-        --data '{"title":"Fresh bench request","details":"Posted while suppliers poll"}' \
-        "$url/api/requests" >>"$work/posts.$tag" || true
-      sleep 1
-    done
-  ) &
+  wrk -t1 -c1 -d"${DURATION}s" --latency -s "$here/post.lua" "$url" >"$work/poster.out" &
   poster_pid=$!
   bg_pids+=("$poster_pid")
 }
 
+# Appends the posts' median time (ms) and count to $work/posts.<tag>.
 stop_poster() {
-  kill "$poster_pid" 2>/dev/null || true
   wait "$poster_pid" 2>/dev/null || true
+  awk 'function ms(v) { if (v ~ /us$/) return v / 1000; if (v ~ /ms$/) return v + 0; return v * 1000 }
+       $1 == "50%" { p = ms($2) } /requests in/ { n = $1 } END { print p, n }' "$work/poster.out" >>"$work/posts.$tag"
 }
 
 memory() { awk '/VmHWM|VmRSS/ { printf "%s %d MB ", $1, $2 / 1024 }' "/proc/$srv_pid/status"; }
