@@ -91,7 +91,7 @@ sqlite3_stmt* Conn::prepare_text(const std::string& sql) {
 }
 
 Database::Database(std::string path, PoolLimits limits)
-    : path_(std::move(path)), limits_(limits) {
+    : path_(std::move(path)), limits_(limits), checkpointer_(path_) {
   if (limits_.connections < 1) limits_.connections = 1;
 }
 
@@ -108,7 +108,9 @@ Database::Lease Database::lease() {
   ++open_;
   lock.unlock();
   try {
-    return Lease(*this, std::make_unique<Conn>(path_, limits_.cache_kib));
+    auto c = std::make_unique<Conn>(path_, limits_.cache_kib);
+    checkpointer_.attach(c->raw());
+    return Lease(*this, std::move(c));
   } catch (...) {
     std::lock_guard again(pool_mu_);
     --open_;

@@ -14,6 +14,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "sqlite_checkpoint.h"
+
 namespace plixsrv {
 
 struct DbError : std::runtime_error {
@@ -153,6 +155,7 @@ class Database {
   friend class Lease;
   std::string path_;
   PoolLimits limits_;
+  Checkpointer checkpointer_;  // outlives the connections that report to it
   std::mutex pool_mu_;
   std::condition_variable returned_;
   std::vector<std::unique_ptr<Conn>> idle_;
