@@ -7,8 +7,8 @@
 #  - request list (chkl 02, 257 records) with MANY connections;
 #  - the list of suppliers with a narrow word filter (one request in 500), one
 #    call at a time (its time) and with CONNS connections (its rate);
-#  - purge (chkl 01), one call at a time, each supplier once, with the
-#    database size around it;
+#  - purge (chkl 01), each supplier once, at 100 a second (its time) and
+#    flat out (the disk's write rate), with the database size around it;
 #  - nginx with CONNS and MANY connections, the same wrk settings and query;
 #  - the server's memory; at the end, the CPU of 100 clients polling every 10 s.
 # Rounds alternate the targets so other load on the machine hits all alike;
@@ -81,7 +81,9 @@ for size in $SIZES; do
   done
   rss="$(memory)"
   db_before="$(db_size "$work/$tag.db")"
-  PLIX_CD=01 run_wrk "$tag.purge" 1 walk.lua "$url"  # suppliers in turn: each purges once
+  # Suppliers in turn: each purges once.
+  PLIX_CD=01 PLIX_DELAY_MS=10 run_wrk "$tag.purge" 1 walk.lua "$url"
+  PLIX_CD=01 PLIX_OFFSET=$((size / 2)) run_wrk "$tag.purgeflat" 1 walk.lua "$url"
   db_after="$(db_size "$work/$tag.db")"
   echo "   memory after $MANY connections: $rss; database + log $db_before before and $db_after after purging every supplier"
   echo "$tag.rss $rss" >>"$results"

@@ -23,7 +23,7 @@ goal() {
 
 # How many suppliers the purge run reached, and whether some purged twice (cheap).
 purges() {
-  awk -v k="$1.purge" -v n="$(sed -n "s/^$1 //p" "$work/sizes")" '$1 == k { c = $2 }
+  awk -v k="$1.${2:-purge}" -v n="$(sed -n "s/^$1 //p" "$work/sizes")" '$1 == k { c = $2 }
     END { if (c > n) printf "%d purges, each supplier %.1f times", c, c / n; else printf "%d suppliers once", c }' "$work/counts"
 }
 
@@ -38,7 +38,8 @@ report() {
     row "$tag.list64" "$tag: request list (257 records), $m connections" "$tag.nginx64"
     row "$tag.narrow1" "$tag: request list with a narrow word filter, one call at a time"
     row "$tag.narrow" "$tag: request list with a narrow word filter, $c connections" "$tag.nginx"
-    row "$tag.purge" "$tag: purge ($tag requests, half old), one call at a time, $(purges "$tag")"
+    row "$tag.purge" "$tag: purge ($tag requests, half old), one call every 10 ms, $(purges "$tag")"
+    row "$tag.purgeflat" "$tag: purge, one call at a time without pause, $(purges "$tag" purgeflat)"
     row "$tag.nginx" "$tag: nginx, 100-byte file, $c connections" "$tag.nginx"
     row "$tag.nginx64" "$tag: nginx, 100-byte file, $m connections" "$tag.nginx64"
   done

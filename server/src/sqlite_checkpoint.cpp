@@ -3,7 +3,11 @@
 namespace plixsrv {
 
 namespace {
-constexpr int kLogPages = 1000;  // SQLite's own threshold
+constexpr int kLogPages = 1000;  // SQLite's own threshold: the thread takes over here
+// Under writes without pause the thread's checkpoint never catches up with the
+// end of the log, so the log would only grow; the writer then does it itself,
+// as SQLite would, while no other write can slip in.
+constexpr int kWriterPages = 2000;
 }
 
 Checkpointer::Checkpointer(std::string path) : path_(std::move(path)), thread_([this] { run(); }) {}
@@ -19,8 +23,10 @@ Checkpointer::~Checkpointer() {
 
 void Checkpointer::attach(sqlite3* db) { sqlite3_wal_hook(db, &Checkpointer::on_commit, this); }
 
-int Checkpointer::on_commit(void* self, sqlite3*, const char*, int pages) {
-  if (pages >= kLogPages) {
+int Checkpointer::on_commit(void* self, sqlite3* db, const char*, int pages) {
+  if (pages >= kWriterPages) {
+    sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+  } else if (pages >= kLogPages) {
     auto* c = static_cast<Checkpointer*>(self);
     {
       std::lock_guard lock(c->mu_);

@@ -1,6 +1,8 @@
 // Writes SQLite's write-ahead log back into the database file on a thread of
 // its own. Left to itself SQLite does it inside the commit that fills the
-// log, and that request waits for a checkpoint of a thousand pages.
+// log, and that request waits for a checkpoint of a thousand pages. Only when
+// writes come without pause (the thread cannot catch up) does a writer still
+// do it, so that the log stays bounded.
 #pragma once
 #include <sqlite3.h>
 
@@ -19,7 +21,7 @@ class Checkpointer {
   void attach(sqlite3* db);
 
  private:
-  static int on_commit(void* self, sqlite3*, const char*, int pages);
+  static int on_commit(void* self, sqlite3* db, const char*, int pages);
   void run();
 
   std::string path_;

@@ -51,6 +51,7 @@ Conn::Conn(const std::string& path, int cache_kib) {
   sqlite3_busy_timeout(db_, 5000);
   exec("PRAGMA journal_mode=WAL");
   exec("PRAGMA synchronous=NORMAL");
+  exec("PRAGMA journal_size_limit=33554432");  // the log file shrinks back to 32 MB
   exec("PRAGMA foreign_keys=ON");
   exec(("PRAGMA cache_size=-" + std::to_string(cache_kib)).c_str());
 }
