@@ -3,13 +3,15 @@
 # For each marketplace size (SIZES: suppliers = requests, default 10,000 and
 # 100,000; requests posted over 60 days, so half are past the purge age):
 #  - change poll (chkl 03) spread over all suppliers, CONNS and MANY connections,
-#    and with one request posted per second (the API, as a customer does);
+#    a new connection per poll (as the desktop polls), and with one request
+#    posted per second (the API, as a customer does);
 #  - request list (chkl 02, 257 records) with MANY connections;
 #  - the list of suppliers with a narrow word filter (one request in 500), one
 #    call at a time (its time) and with CONNS connections (its rate);
 #  - purge (chkl 01), each supplier once, at 100 a second (its time) and
 #    flat out (the disk's write rate), with the database size around it;
-#  - nginx with CONNS and MANY connections, the same wrk settings and query;
+#  - nginx with CONNS and MANY connections and new connections, the same wrk
+#    settings and query;
 #  - the server's memory; at the end, the CPU of 100 clients polling every 10 s.
 # Rounds alternate the targets so other load on the machine hits all alike;
 # medians are printed with the ratio to nginx and the goals of issue 15.
@@ -70,6 +72,8 @@ for size in $SIZES; do
     PLIX_CD=static run_wrk "$tag.nginx" "$CONNS" spread.lua "$nginx_url"
     PLIX_CD=03 run_wrk "$tag.poll64" "$MANY" spread.lua "$url"
     PLIX_CD=static run_wrk "$tag.nginx64" "$MANY" spread.lua "$nginx_url"
+    PLIX_CD=03 PLIX_CLOSE=1 run_wrk "$tag.pollnew" "$CONNS" spread.lua "$url"
+    PLIX_CD=static PLIX_CLOSE=1 run_wrk "$tag.nginxnew" "$CONNS" spread.lua "$nginx_url"
     PLIX_CD=02 run_wrk "$tag.list64" "$MANY" spread.lua "$url"
     PLIX_CD=02 PLIX_FIRST=$((first + 1)) PLIX_STEP="$every" PLIX_SUPPLIERS="$narrow_count" \
       run_wrk "$tag.narrow1" 1 spread.lua "$url"

@@ -92,16 +92,17 @@ run_wrk() {
 # Posts one request per second through the customer API while the next run
 # goes (wrk on one connection: no process started per post).
 start_poster() {
-  wrk -t1 -c1 -d"${DURATION}s" --latency -s "$here/post.lua" "$url" >"$work/poster.out" &
+  wrk -t1 -c1 -d"${DURATION}s" --latency -s "$here/post.lua" "$url/api/requests" >"$work/poster.out" &
   poster_pid=$!
   bg_pids+=("$poster_pid")
 }
 
-# Appends the posts' median time (ms) and count to $work/posts.<tag>.
+# Appends the posts' median time (ms), count and failures to $work/posts.<tag>.
 stop_poster() {
   wait "$poster_pid" 2>/dev/null || true
   awk 'function ms(v) { if (v ~ /us$/) return v / 1000; if (v ~ /ms$/) return v + 0; return v * 1000 }
-       $1 == "50%" { p = ms($2) } /requests in/ { n = $1 } END { print p, n }' "$work/poster.out" >>"$work/posts.$tag"
+       $1 == "50%" { p = ms($2) } /requests in/ { n = $1 } /Non-2xx/ { e = $NF }
+       END { print p, n, e + 0 }' "$work/poster.out" >>"$work/posts.$tag"
 }
 
 memory() { awk '/VmHWM|VmRSS/ { printf "%s %d MB ", $1, $2 / 1024 }' "/proc/$srv_pid/status"; }

@@ -34,6 +34,7 @@ report() {
   for tag in $(for s in $SIZES; do echo "$((s / 1000))k"; done); do
     row "$tag.poll" "$tag: change poll, $c connections" "$tag.nginx"
     row "$tag.poll64" "$tag: change poll, $m connections" "$tag.nginx64"
+    row "$tag.pollnew" "$tag: change poll, $c connections, a new connection per poll" "$tag.nginxnew"
     row "$tag.pollpost" "$tag: change poll, $c connections, one request posted per second" "$tag.nginx"
     row "$tag.list64" "$tag: request list (257 records), $m connections" "$tag.nginx64"
     row "$tag.narrow1" "$tag: request list with a narrow word filter, one call at a time"
@@ -42,11 +43,12 @@ report() {
     row "$tag.purgeflat" "$tag: purge, one call at a time without pause, $(purges "$tag" purgeflat)"
     row "$tag.nginx" "$tag: nginx, 100-byte file, $c connections" "$tag.nginx"
     row "$tag.nginx64" "$tag: nginx, 100-byte file, $m connections" "$tag.nginx64"
+    row "$tag.nginxnew" "$tag: nginx, 100-byte file, $c connections, a new connection each" "$tag.nginxnew"
   done
   echo
   for tag in $(for s in $SIZES; do echo "$((s / 1000))k"; done); do
     [ -s "$work/posts.$tag" ] && sort -g "$work/posts.$tag" |
-      awk -v t="$tag" '{ v[NR] = $1; n += $2 } END { printf "%s: a posted request reached every supplier'"'"'s marks in %.1f ms (median over the rounds; %d posts)\n", t, v[int((NR + 1) / 2)], n }'
+      awk -v t="$tag" '{ v[NR] = $1; n += $2; e += $3 } END { printf "%s: a posted request reached every supplier'"'"'s marks in %.1f ms (median over the rounds; %d posts, %d refused)\n", t, v[int((NR + 1) / 2)], n, e }'
     awk -v t="$tag" '$1 == t ".rss" { $1 = ""; print t ": plixsrv memory" $0 }' "$results"
   done
   echo
