@@ -111,3 +111,30 @@ TEST_F(ServerTest, IdleConnectionsHoldNoWorker) {
   idle.front()->send(kProbe);  // and the idle ones are still there
   EXPECT_NE(idle.front()->read_until("VERSIE").find("VERSIE"), std::string::npos);
 }
+
+// A second server on the same market, with a connection budget of two and no
+// keep-alive time: a third client waits until an idle one is closed.
+TEST_F(ServerTest, ConnectionsBeyondTheBudgetWaitForAnIdleOneToGo) {
+  plixsrv::ServerOptions o;
+  o.port = 0;
+  o.threads = 2;
+  o.max_connections = 2;
+  o.keep_alive_seconds = 0;
+  o.log_requests = false;
+  plixsrv::PlixServer small(*market_, o);
+  int port = small.bind();
+  ASSERT_GT(port, 0);
+  std::thread t([&] { small.run(); });
+  {
+    Raw a(port), b(port), c(port);
+    for (Raw* r : {&a, &b}) {
+      r->send(kProbe);
+      EXPECT_NE(r->read_until("VERSIE").find("VERSIE"), std::string::npos);
+    }
+    c.send(kProbe);  // answered once the idle ones are closed
+    EXPECT_NE(c.read_until("VERSIE").find("VERSIE"), std::string::npos);
+    EXPECT_EQ(a.read_until("never"), "");  // closed by the server, not left hanging
+  }
+  small.stop();
+  t.join();
+}

@@ -1,6 +1,7 @@
 // Change marks kept in memory: every write moves exactly the marks of the
 // suppliers whose lists it changes, and the kept marks always equal what a
 // fresh reading of the list gives.
+#include <atomic>
 #include <random>
 
 #include "test_server.h"
@@ -154,5 +155,42 @@ TEST_F(ServerTest, KeptMarksEqualFreshOnesAfterAnyWrites) {
       ASSERT_EQ(kept.requests, fresh.requests);
       ASSERT_EQ(kept.reactions, fresh.reactions);
     }
+  }
+}
+
+// Polls work marks out while writes move them; whatever the interleaving, no
+// stale marks stay behind, and after a restart they are what they were.
+TEST_F(ServerTest, MarksStayRightUnderConcurrentPollsAndOverARestart) {
+  auto& m = *market_;
+  std::vector<int64_t> suppliers{supplier(m), supplier(m, "A01"), supplier(m, "", "", "oak")};
+  for (int i = 0; i < 300; ++i) request(m, i % 3 ? "Oak " + std::to_string(i) : "Tiles", i % 2 ? "A02" : "");
+  std::atomic<bool> done{false};
+  std::vector<std::thread> pollers;
+  for (int t = 0; t < 3; ++t)
+    pollers.emplace_back([&, t] {
+      while (!done) m.marks(suppliers[static_cast<size_t>(t)]);
+    });
+  for (int i = 0; i < 200; ++i) {
+    int64_t r = request(m, i % 2 ? "Oak again" : "Marble", i % 3 ? "A01" : "");
+    if (i % 4 == 0) m.react(suppliers[1], r, "", "Yes");
+    if (i % 7 == 0) m.hide(suppliers[2], r);
+    if (i % 5 == 0) m.change_request(r - 40, std::nullopt, std::nullopt, true);
+  }
+  done = true;
+  for (auto& p : pollers) p.join();
+  std::vector<Marks> before;
+  for (int64_t s : suppliers) {
+    before.push_back(m.marks(s));
+    EXPECT_EQ(before.back().requests, m.fresh_marks(s).requests);
+    EXPECT_EQ(before.back().reactions, m.fresh_marks(s).reactions);
+  }
+  server_->stop();  // the server and the market go; the file stays
+  thread_.join();
+  server_.reset();
+  market_.reset();
+  plixsrv::Market again(dir_ + "/market.db");
+  for (size_t i = 0; i < suppliers.size(); ++i) {
+    EXPECT_EQ(again.marks(suppliers[i]).requests, before[i].requests);
+    EXPECT_EQ(again.marks(suppliers[i]).reactions, before[i].reactions);
   }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <thread>
 
 #include "market.h"
 #include "sqlite_store.h"
@@ -91,5 +93,29 @@ TEST(Purge, CountsWhatItPassesOverAndStoresNothingPerRequest) {
   auto rows = c->q("SELECT COUNT(*) FROM view");
   ASSERT_TRUE(rows.step());
   EXPECT_EQ(rows.i(0), 0);
+  std::filesystem::remove_all(tmpl);
+}
+
+TEST(Pool, LeasesBeyondTheBoundWaitAndThenGiveUpAsBusy) {
+  char tmpl[] = "/tmp/plixsrv-pool-XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  plixsrv::PoolLimits limits;
+  limits.connections = 1;
+  limits.wait_ms = 50;
+  {
+    plixsrv::Database db(std::string(tmpl) + "/pool.db", limits);
+    auto held = db.lease();
+    EXPECT_THROW(db.lease(), plixsrv::DbError);  // the one connection is out
+  }
+  limits.wait_ms = 60000;
+  plixsrv::Database db(std::string(tmpl) + "/pool.db", limits);
+  std::optional<plixsrv::Database::Lease> first(db.lease());
+  std::thread later([&] {
+    auto second = db.lease();  // waits for the first to come back
+    second->exec("SELECT 1");
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  first.reset();
+  later.join();
   std::filesystem::remove_all(tmpl);
 }
