@@ -5,7 +5,7 @@
 // must be the check value that belongs to NUMBER. --sound also switches the
 // alert sound on, as ticking the settings frame's sound box does; --poll sets
 // the change-poll cycle in 2-second ticks (5..65000, as the settings frame
-// takes it; without one stored the program never polls).
+// takes it; without one stored the program polls at the minimum, 5 ticks).
 #include <charconv>
 #include <cstdio>
 #include <filesystem>

@@ -176,14 +176,16 @@ void Timer4_Timer(Desk& d) {
 }
 
 // The change-poll countdown. After 30 idle ticks (a minute) the poll slows
-// to every 60 ticks and each poll hides the window to the tray.
+// to every 60 ticks and each poll hides the window to the tray. A countdown
+// at or below 0 is due, so a record without a usable interval (empty, 0,
+// negative, not a number) polls at the minimum instead of never.
 void Timer5_Timer(Desk& d) {
     DeskState& s = d.st;
     // Saturates: while polls are blocked nothing caps the count, and it must
     // not wrap round to a negative idle time.
     if (s.IdleTicks < std::numeric_limits<std::int16_t>::max()) ++s.IdleTicks;
     if (s.Disconnected != 1) --s.PollCountdown;
-    if (s.IdMismatch != 1 && s.PollCountdown == 0) {
+    if (s.IdMismatch != 1 && s.PollCountdown <= 0) {
         s.PollCountdown = valInt(s.SystemList[0]);
         if (s.IdleTicks >= 30 && s.TestMode != 1) {
             s.IdleTicks = 30;
