@@ -23,6 +23,7 @@ struct DeskState {
     int MaxShown = 5;
     std::array<int, 10> CountryBlock{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     int SettingsDirty = 0;
+    int SettingsWriteFailed = 0;   // 1 while pxini.dat could not be written: the next save tries again
     int IdMismatch = 0;
     int TestMode = 0;
 
