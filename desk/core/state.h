@@ -89,6 +89,7 @@ struct DeskState {
     std::string LastLogEntry;               // the most recent log entry, for the log window
     int LogEntryFlag = 0;                   // 1 after an entry was written, 2 once the log window took it
     int LogWriteFailed = 0;                 // 1 while plixlog.txt cannot be written (reported once)
+    std::string LogWriteNote;               // why plixlog.txt cannot be written; empty while it can
     std::array<std::string, 8> PingDiagnostics{};   // the ping's result texts, entries 0..7
     std::string ServerLanguage;             // up to two characters after "Taal=" in the connection test reply
 
