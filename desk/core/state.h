@@ -67,6 +67,7 @@ struct DeskState {
     std::string LimitNote;          // appended to the list caption when MaxShown cuts the page
     std::string RequestMark, ReactionMark;   // last change marks of the change poll
     int MessageBoxOpen = 0;         // 1 while a server message is on screen
+    std::string MessageShown;       // that message as the poll found it after "MESS"
     int ReactionsCommand = 0;       // 99: the reactions window reloads its request
     int ReactionsWatch = 0;         // 1 while the reactions window is known to be open
     int SavedLeft = 0, SavedTop = 0;   // main window position kept by the start-up sequence

@@ -26,15 +26,20 @@ void endAtOnce(Desk& d) {
 
 }  // namespace
 
+bool messageOnScreen(const DeskState& s, std::string_view text) {
+    return s.MessageBoxOpen == 1 && text == s.MessageShown;
+}
+
 void msghandle(Desk& d) {
     DeskState& s = d.st;
+    const std::string_view reply = s.ServerReply;
+    const std::size_t at = reply.find("MESS");
+    const std::string raw = at == std::string_view::npos ? std::string() : std::string(reply.substr(at + 4));
     // A poll that runs while the box is open finds the same message still
     // waiting: it is on screen already and is acknowledged when the box closes.
     if (s.MessageBoxOpen == 1) return;
 
-    const std::string_view reply = s.ServerReply;
-    const std::size_t at = reply.find("MESS");
-    std::string text = at == std::string_view::npos ? std::string() : std::string(reply.substr(at + 4));
+    std::string text = raw;
     s.ServerCommand = kPlainMessage;
     if (text.size() >= 4 && text[0] == 'Q' && text[3] == 'Q') {
         if (text.starts_with("QC1Q")) s.ServerCommand = kQuitOrder;
@@ -43,8 +48,10 @@ void msghandle(Desk& d) {
     }
 
     s.MessageBoxOpen = 1;
+    s.MessageShown = raw;
     d.os.messages->show(text, s.LanguageTable[89], MsgIcon::None, MsgButtons::Ok);
     s.MessageBoxOpen = 0;
+    s.MessageShown.clear();
 
     if (s.ServerCommand == kPlainMessage)
         serverRequest(d, "", Script::Ctrl, 11, {{"ID_LV", numText(s.SupplierNumber)}});

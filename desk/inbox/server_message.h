@@ -1,6 +1,8 @@
 #pragma once
 // Messages the server leaves for the supplier, with their control codes
 // "QC1Q" (quit) and "QC2Q" (disconnect).
+#include <string_view>
+
 #include "desk/core/desk.h"
 
 namespace plix {
@@ -9,5 +11,9 @@ namespace plix {
 // or carries out its control code. While its message box is open, a nested
 // change poll neither shows the message again nor acknowledges it.
 void msghandle(Desk& d);
+
+// Whether text (what follows "MESS") is the message whose box is open now:
+// a poll that finds it again has found no change.
+bool messageOnScreen(const DeskState& s, std::string_view text);
 
 }  // namespace plix

@@ -9,19 +9,6 @@
 namespace plix::testing {
 namespace {
 
-// A message box that lets the test run other handlers while it is open, as
-// the program's modal box keeps the timers running.
-class OpenBoxes : public MessageBoxes {
-public:
-    std::vector<std::string> texts;
-    std::function<void()> whileOpen;
-    MsgResult show(std::string_view text, std::string_view, MsgIcon, MsgButtons) override {
-        texts.emplace_back(text);
-        if (auto run = std::exchange(whileOpen, nullptr)) run();
-        return MsgResult::Ok;
-    }
-};
-
 class ServerMessageTest : public InboxFixture {
 protected:
     ServerMessageTest() {
@@ -111,23 +98,40 @@ TEST_F(ServerMessageTest, QuitOrderWithNothingChangedWritesNothing) {
 }
 
 TEST_F(ServerMessageTest, APollWhileTheBoxIsOpenDoesNotStackOrAcknowledgeTwice) {
-    OpenBoxes boxes;
-    desk.os.messages = &boxes;
     message("The same message");
-    boxes.whileOpen = [this] {
+    fakes.messages.whileOpen = [this] {
         market.answer("chkl03", "TV=2]TR=1]MESSThe same message");
         getchange(desk);   // the next poll fires while the box is open
         EXPECT_EQ(market.count("ctrl11"), 0);
     };
     getchange(desk);
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(market.count("ctrl11"), 1);   // acknowledged once, when the box closed
     EXPECT_EQ(st.MessageBoxOpen, 0);
-    EXPECT_EQ(market.count("chkl02"), 2);   // the nested poll still loaded the list
+    EXPECT_EQ(market.count("chkl02"), 2);   // the nested poll still loaded the list: its marks changed
 
     // Once closed, the next message shows again.
     getchange(desk);
-    EXPECT_EQ(boxes.texts.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown.size(), 2u);
+}
+
+TEST_F(ServerMessageTest, AMessageStillOnScreenIsNoChange) {
+    message("Maintenance at noon");
+    fakes.messages.whileOpen = [this] {
+        velto.form.Visible = false;
+        st.IdleTicks = 12;
+        st.SoundArmed = 0;
+        const int fetches = market.count("chkl02");
+        for (int i = 0; i < 3; ++i) getchange(desk);   // polls while the box is open
+        EXPECT_EQ(market.count("chkl03"), 4);
+        EXPECT_EQ(market.count("chkl02"), fetches);
+        EXPECT_FALSE(velto.form.Visible);
+        EXPECT_EQ(st.IdleTicks, 12);
+        EXPECT_EQ(st.SoundArmed, 0);
+    };
+    getchange(desk);
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(market.count("ctrl11"), 1);
 }
 
 }  // namespace
