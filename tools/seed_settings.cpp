@@ -21,8 +21,8 @@ namespace {
 // Messages of the settings reader go to the terminal.
 class StderrMessages : public plix::MessageBoxes {
 public:
-    plix::MsgResult show(std::string_view text, std::string_view title, plix::MsgIcon,
-                         plix::MsgButtons) override {
+    plix::MsgResult ask(std::string_view text, std::string_view title, plix::MsgIcon,
+                        plix::MsgButtons) override {
         std::fprintf(stderr, "plixdesk-seed: %.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
                      static_cast<int>(text.size()), text.data());
         return plix::MsgResult::Ok;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "desk/inbox/request_entry.h"
 
@@ -68,6 +69,7 @@ struct DeskState {
     std::string RequestMark, ReactionMark;   // last change marks of the change poll
     int MessageBoxOpen = 0;         // 1 while a server message is on screen
     std::string MessageShown;       // that message as the poll found it after "MESS"
+    std::vector<std::string> HeldMessages;   // messages that came while a box was open, oldest first
     int ReactionsCommand = 0;       // 99: the reactions window reloads its request
     int ReactionsWatch = 0;         // 1 while the reactions window is known to be open
     int SavedLeft = 0, SavedTop = 0;   // main window position kept by the start-up sequence

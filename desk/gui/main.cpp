@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
     plix::Desk desk(services, config);
 
     plix::VeltoWindow window(desk);
+    // Boxes stand on the main window, so the window never covers one.
+    messages.setParent(&window);
     // The notification-area icon stands for the window and pops up MnBar;
     // notifications fall back to the icon's message where no service answers.
     plix::QtTray tray(&window);

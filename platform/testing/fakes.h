@@ -24,8 +24,8 @@ public:
     // Runs once while the next box is open, as the program's modal box lets
     // the timers run meanwhile.
     std::function<void()> whileOpen;
-    MsgResult show(std::string_view text, std::string_view title, MsgIcon icon,
-                   MsgButtons buttons) override {
+    MsgResult ask(std::string_view text, std::string_view title, MsgIcon icon,
+                  MsgButtons buttons) override {
         shown.push_back({std::string(text), std::string(title), icon, buttons});
         if (auto run = std::exchange(whileOpen, nullptr)) run();
         if (!answers.empty()) {

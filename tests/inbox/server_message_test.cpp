@@ -4,6 +4,7 @@
 #include "desk/core/timers.h"
 #include "desk/inbox/change_poll.h"
 #include "desk/inbox/server_message.h"
+#include "desk/trade/connection.h"
 #include "tests/inbox/inbox_fixture.h"
 
 namespace plix::testing {
@@ -132,6 +133,46 @@ TEST_F(ServerMessageTest, AMessageStillOnScreenIsNoChange) {
     getchange(desk);
     EXPECT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(market.count("ctrl11"), 1);
+}
+
+TEST_F(ServerMessageTest, AnOrderThatComesWhileABoxIsOpenWaitsItsTurn) {
+    message("QC2QMaintenance tonight");
+    fakes.messages.whileOpen = [this] {
+        message("QC1QGoodbye");
+        getchange(desk);
+        EXPECT_EQ(fakes.messages.shown.size(), 1u);   // not stacked over the first
+        market.answer("chkl03", "TV=1]TR=1]");        // the server retired it on delivery
+        getchange(desk);
+    };
+    getchange(desk);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown[1].text, "Goodbye");
+    EXPECT_EQ(st.Disconnected, 1);
+    EXPECT_TRUE(st.ProgramEnded);
+}
+
+TEST_F(ServerMessageTest, AMessageThatComesUnderAnotherBoxIsShownOnceItIsAnswered) {
+    st.SystemList[0] = "5";
+    st.PollCountdown = 5;
+    wireTimers(desk);
+    message("Your offer was accepted");
+    market.routes["ctrl11"] = [this](const std::string&) {   // acknowledged: no longer sent
+        market.answer("chkl03", "TV=1]TR=1]");
+        return std::string();
+    };
+    fakes.messages.answers = {MsgResult::Cancel};
+    fakes.messages.whileOpen = [this] {
+        fakes.scheduler.advance(12000);   // a poll finds the message under the question
+        EXPECT_EQ(fakes.messages.shown.size(), 1u);
+    };
+    discon_Click(desk);   // the user's "are you sure" question
+    EXPECT_EQ(market.count("ctrl11"), 0);
+    fakes.scheduler.advance(2000);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown[1].text, "Your offer was accepted");
+    EXPECT_EQ(market.count("ctrl11"), 1);
+    fakes.scheduler.advance(20000);
+    EXPECT_EQ(fakes.messages.shown.size(), 2u);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The start-up sequence and the poll rhythm on the simulated clock.
+#include "desk/core/alerts.h"
 #include "desk/core/settings.h"
 #include "desk/core/timers.h"
 #include "desk/trade/commands.h"
@@ -172,6 +173,30 @@ TEST_F(TimersTest, ARecordWithoutAPollIntervalPollsAtTheMinimum) {
         fakes.scheduler.advance(20000);
         EXPECT_EQ(pollTimes.size(), 2u) << interval;
     }
+}
+
+TEST_F(TimersTest, WhileABoxIsOpenTheSequenceWaitsAndTheWindowStaysUp) {
+    market.answer("ctrl01", "cnt=x5<br>VERSIE=1.07");
+    fakes.messages.answers = {MsgResult::Cancel};
+    st.StartupStep = 503;
+    st.IdleTicks = 40;   // idle: a poll would hide the window to the tray
+    wireTimers(desk);
+    fakes.messages.whileOpen = [this] {   // the timers run under the update question
+        fakes.scheduler.advance(30000);
+        EXPECT_EQ(st.StartupStep, 499);   // the list is drawn; the end of the sequence waits
+        EXPECT_EQ(visibleRows(), 2);
+        EXPECT_TRUE(velto.form.Visible);
+        EXPECT_FALSE(fakes.tray.installed());
+        EXPECT_GE(market.count("chkl03"), 1);   // the poll goes on beneath it
+        trayClicked(desk, TrayClick::Left);
+        fakes.scheduler.advance(30000);
+        EXPECT_EQ(st.StartupStep, 503);
+        EXPECT_EQ(fakes.messages.shown.size(), 1u);   // not asked again over itself
+    };
+    velto.form.Visible = true;
+    second();
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_FALSE(st.ProgramEnded);
 }
 
 TEST_F(TimersTest, IdleCountSaturatesWhilePollsAreBlocked) {
