@@ -18,6 +18,7 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
+#include "platform/qt/quit_signals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -67,6 +68,12 @@ int main(int argc, char** argv) {
     scheduler.setAfterTick([&window] { window.refresh(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
                      [&window](QSessionManager&) { window.setSystemShuttingDown(); });
+    // A SIGTERM from the session (Linux has no "cancel" for it) saves and quits
+    // as the end of the desktop session does.
+    plix::QuitSignals quitSignals([&desk, &window] {
+        plix::Form_QueryUnload(desk, plix::UnloadMode::SystemShutdown);
+        window.refresh();
+    });
 
     plix::Form_Load(desk);
     if (desk.st.ProgramEnded) return 0;
