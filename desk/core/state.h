@@ -4,6 +4,7 @@
 // the platform services).
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,7 @@ struct DeskState {
     RequestEntries Requests{};      // index 0..256, in the server's order
     int FirstFetchDone = 0;         // the first fetch of a run fills the records but draws no rows
     std::string LimitNote;          // appended to the list caption when MaxShown cuts the page
+    std::set<std::string> NewOrChangedSeen;   // the new and changed requests of the last drawn fetch
     std::string RequestMark, ReactionMark;   // last change marks of the change poll
     int MessageBoxOpen = 0;         // 1 while a server message is on screen
     std::string MessageShown;       // that message as the poll found it after "MESS"
