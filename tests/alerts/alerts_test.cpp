@@ -48,18 +48,6 @@ TEST_F(AlertsTest, SilentWhenNotArmedOrSoundSwitchedOff) {
     EXPECT_EQ(st.SoundArmed, 1);   // still armed for a row that may sound later
 }
 
-TEST_F(AlertsTest, TheNotificationNamesOneRequestOrCountsSeveral) {
-    notifyNewRequests(desk, {});
-    EXPECT_TRUE(fakes.notifier.shown.empty());
-    notifyNewRequests(desk, {"Roof repair"});
-    ASSERT_EQ(fakes.notifier.shown.size(), 1u);
-    EXPECT_EQ(fakes.notifier.shown[0].title, "PLIX Deliverer");
-    EXPECT_EQ(fakes.notifier.shown[0].text, "Roof repair");
-    st.LanguageTable[80] = "Nieuwe aanvragen";
-    notifyNewRequests(desk, {"Garden fence", "Boiler", "Roof"});
-    EXPECT_EQ(fakes.notifier.shown.back().text, "Nieuwe aanvragen (3): Garden fence");
-}
-
 TEST_F(AlertsTest, WithoutSoundOrNotificationServicesNothingBreaks) {
     Desk bare{Services{}, DeskConfig{folder.path(), "www.x.test"}};
     bare.st.SoundArmed = 1;
