@@ -6,13 +6,19 @@ static void syncTimers(Desk& d) {
     if (d.os.scheduler) d.os.scheduler->sync();
 }
 
+// The caption says so while plixlog.txt cannot be written.
+static void showLogState(Desk& d) {
+    const std::string& note = d.st.LogWriteNote;
+    d.windows.veltolog.form.Caption = note.empty() ? "Log" : "Log  -  " + note;
+}
+
 void veltolog_Load(Desk& d, VeltologForm& w) {
     if (!w.timerAttached && d.os.scheduler) {
         d.os.scheduler->attach(w.Timer1, [&d, &w] { veltolog_Timer1_Timer(d, w); });
         w.timerAttached = true;
     }
     SubWindow& window = d.windows.veltolog;
-    window.form.Caption = "Log";
+    showLogState(d);
     window.form.Left = 50;
     window.form.Top = 100;
     window.form.Width = 5200;
@@ -30,6 +36,7 @@ void veltolog_Load(Desk& d, VeltologForm& w) {
 
 void veltolog_Timer1_Timer(Desk& d, VeltologForm& w) {
     if (!d.windows.veltolog.form.Loaded) return;
+    showLogState(d);
     if (d.st.LogEntryFlag == 1) {
         d.st.LogEntryFlag = 2;
         w.tlog.Text += d.st.LastLogEntry;

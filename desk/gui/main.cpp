@@ -18,6 +18,7 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
+#include "platform/qt/quit_signals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
     plix::Desk desk(services, config);
 
     plix::VeltoWindow window(desk);
+    // Boxes stand on the main window, so the window never covers one.
+    messages.setParent(&window);
     // The notification-area icon stands for the window and pops up MnBar;
     // notifications fall back to the icon's message where no service answers.
     plix::QtTray tray(&window);
@@ -65,6 +68,12 @@ int main(int argc, char** argv) {
     scheduler.setAfterTick([&window] { window.refresh(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
                      [&window](QSessionManager&) { window.setSystemShuttingDown(); });
+    // A SIGTERM from the session (Linux has no "cancel" for it) saves and quits
+    // as the end of the desktop session does.
+    plix::QuitSignals quitSignals([&desk, &window] {
+        plix::Form_QueryUnload(desk, plix::UnloadMode::SystemShutdown);
+        window.refresh();
+    });
 
     plix::Form_Load(desk);
     if (desk.st.ProgramEnded) return 0;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include "desk/core/log_commands.h"
 #include "desk/core/alerts.h"
@@ -50,6 +51,13 @@ void wireLogin(VeltoWindow& w, Desk& d) {
     }
     onEnter(w, d, f.tlogin, tlogin_KeyPress);
     onEnter(w, d, f.tpasw, tpasw_KeyPress);
+    w.onClick(f.cexl, [&d] { cexl_Click(d); });
+    // Escape anywhere in the frame is its close button.
+    if (QWidget* frame = w.widgetOf(&f.frlogin)) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), frame);
+        escape->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(escape, &QShortcut::activated, [&w, &d] { w.run([&d] { cexl_Click(d); }); });
+    }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "desk/trade/commands.h"
 
-#include "desk/core/settings.h"
 #include "desk/core/startup.h"
 
 namespace plix {
@@ -29,8 +28,7 @@ void clrscr(Desk& d) {
 void close_ze2002_Click(Desk& d) {
     d.st.IdleTicks = 0;
     clrscr(d);
-    savedat(d);
-    Mnexit_Click(d);
+    Mnexit_Click(d);   // saves what is unsaved, then quits
 }
 
 }  // namespace plix

@@ -6,8 +6,8 @@
 
 namespace plix {
 
-MsgResult QtMessageBoxes::show(std::string_view text, std::string_view title, MsgIcon icon,
-                               MsgButtons buttons) {
+MsgResult QtMessageBoxes::ask(std::string_view text, std::string_view title, MsgIcon icon,
+                              MsgButtons buttons) {
     QMessageBox box(parent_);
     box.setText(toQt(text));
     box.setWindowTitle(toQt(title));

@@ -2,6 +2,7 @@
 
 #include "desk/core/settings.h"
 #include "desk/core/startup.h"
+#include "desk/trade/commands.h"
 #include "tests/support/desk_fixture.h"
 
 using namespace plix;
@@ -78,6 +79,35 @@ TEST_F(StartupTest, QuitStopsTheSoundAndRemovesTheIcon) {
     EXPECT_EQ(fakes.sound.stops, 1);
     EXPECT_FALSE(fakes.tray.present);
     EXPECT_TRUE(st.ProgramEnded);
+}
+
+TEST(QuitPaths, EveryWayOutSavesWhatIsUnsavedAndTheCloseBoxOnlyHides) {
+    const std::function<void(Desk&)> ways[] = {
+        Mnexit_Click, close_ze2002_Click,
+        [](Desk& d) { Form_QueryUnload(d, UnloadMode::SystemShutdown); },   // also a SIGTERM
+        [](Desk& d) { Form_QueryUnload(d, UnloadMode::Program); }};
+    for (const auto& way : ways) {
+        plix::testing::TempFolder folder;
+        FakeServices fakes;
+        Desk d{fakes.bundle(), DeskConfig{folder.path(), "www.x.test"}};
+        d.st.SettingsDirty = 1;
+        d.st.SystemList[0] = "17";
+        d.st.FilterState = 1;
+        d.st.FilterRecord.replace(0, 5, "words");
+        way(d);
+        EXPECT_TRUE(d.st.ProgramEnded);
+        EXPECT_NE(folder.read(kSettingsFile).find("<17>"), std::string::npos);
+        EXPECT_EQ(folder.read(kFilterFile).substr(0, 5), "words");
+        EXPECT_TRUE(fakes.messages.shown.empty());
+    }
+
+    plix::testing::TempFolder folder;
+    FakeServices fakes;
+    Desk d{fakes.bundle(), DeskConfig{folder.path(), "www.x.test"}};
+    d.st.SettingsDirty = 1;
+    EXPECT_TRUE(Form_QueryUnload(d, UnloadMode::CloseBox));
+    EXPECT_FALSE(d.st.ProgramEnded);
+    EXPECT_FALSE(std::filesystem::exists(folder / kSettingsFile));
 }
 
 TEST_F(StartupTest, TimersStartAsDesigned) {
