@@ -7,7 +7,7 @@
 #include "desk/core/build_config.h"
 #include "desk/core/state.h"
 #include "desk/core/sub_windows.h"
-#include "desk/core/velto_form.h"
+#include "desk/forms/velto_form.h"
 #include "platform/services.h"
 
 namespace plix {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "desk/inbox/request_entry.h"
+#include "desk/core/request_entry.h"
 
 namespace plix {
 

@@ -4,7 +4,7 @@
 // with their subsystems; the main window only opens, watches and unloads them.
 #include <functional>
 
-#include "desk/core/controls.h"
+#include "desk/forms/controls.h"
 
 namespace plix {
 

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "desk/core/controls.h"
+#include "desk/forms/controls.h"
 #include "desk/gui/widget_binding.h"
 
 class QAction;

@@ -3,11 +3,12 @@
 #include <QDir>
 
 #include "desk/core/alerts.h"
+#include "desk/velto/tray.h"
 #include "desk/core/desk.h"
-#include "desk/core/startup.h"
+#include "desk/velto/startup.h"
 #include "desk/gui/velto_events.h"
-#include "desk/gui/velto_window.h"
-#include "desk/gui/veltolog_window.h"
+#include "desk/gui/velto_view.h"
+#include "desk/gui/veltolog_view.h"
 #include "platform/linux/curl_http_client.h"
 #include "platform/linux/linux_network_probe.h"
 #include "platform/qt/desktop_notifier.h"

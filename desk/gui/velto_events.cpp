@@ -3,17 +3,19 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "desk/core/log_commands.h"
+#include "desk/velto/log_commands.h"
 #include "desk/core/alerts.h"
-#include "desk/core/login.h"
-#include "desk/core/startup.h"
-#include "desk/gui/velto_window.h"
-#include "desk/gui/veltolog_window.h"
-#include "desk/inbox/hide_show.h"
+#include "desk/velto/tray.h"
+#include "desk/velto/login.h"
+#include "desk/velto/startup.h"
+#include "desk/gui/velto_view.h"
+#include "desk/gui/veltolog_view.h"
+#include "desk/velto/hide_show.h"
 #include "desk/lang/language_table.h"
-#include "desk/trade/commands.h"
-#include "desk/trade/connection.h"
-#include "desk/trade/paging.h"
+#include "desk/velto/language_menu.h"
+#include "desk/velto/commands.h"
+#include "desk/velto/connection.h"
+#include "desk/velto/paging.h"
 
 namespace plix {
 namespace {

@@ -3,7 +3,7 @@
 // visibility, enabled state, caption, colours and values.
 #include <QWidget>
 
-#include "desk/core/controls.h"
+#include "desk/forms/controls.h"
 
 class QAction;
 

@@ -8,7 +8,7 @@
 #include "text/cp1252.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
-#include "desk/trade/offers_marks.h"
+#include "desk/inbox/offers_marks.h"
 
 namespace plix {
 namespace {

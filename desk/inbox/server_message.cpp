@@ -6,7 +6,7 @@
 #include "desk/core/settings.h"
 #include "desk/core/number.h"
 #include "desk/net/protocol.h"
-#include "desk/trade/connection.h"
+#include "desk/velto/connection.h"
 
 namespace plix {
 namespace {

@@ -1,0 +1,67 @@
+// The login frame in the real window: menu, Enter in both boxes, focus, and
+// the frame lying over the request list.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+
+#include "desk/velto/startup.h"
+#include "desk/gui/velto_events.h"
+#include "desk/gui/velto_view.h"
+#include "tests/support/gui_fixture.h"
+#include "tests/support/desk_fixture.h"
+
+namespace plix {
+namespace {
+
+class LoginFrameTest : public testing::DeskFixture {
+protected:
+    void SetUp() override { plix::testing::app(); }
+};
+
+TEST_F(LoginFrameTest, LogsInFromTheKeyboard) {
+    VeltoWindow window(desk);
+    wireVeltoEvents(window, desk);
+    Form_Load(desk);
+    st.OnlineFlag = 1;
+    st.ServerHost = "www.plix.test";
+    velto.fr_vraag.Visible = true;   // the request list is up
+    window.refresh();
+
+    window.actionOf(velto.login)->trigger();
+    QWidget* frame = window.widgetOf(&velto.frlogin);
+    QWidget* list = window.widgetOf(&velto.fr_vraag);
+    auto* name = qobject_cast<QLineEdit*>(window.widgetOf(&velto.tlogin));
+    auto* password = qobject_cast<QLineEdit*>(window.widgetOf(&velto.tpasw));
+    ASSERT_TRUE(frame && list && name && password);
+    EXPECT_TRUE(frame->isVisible());
+    const QObjectList stack = frame->parentWidget()->children();
+    EXPECT_GT(stack.indexOf(frame), stack.indexOf(list));   // above the list
+    EXPECT_EQ(window.focusWidget(), name);
+    EXPECT_EQ(velto.form.Focus, nullptr);
+
+    // Typed text and Enter as the box reports them (synthetic key events would
+    // leave Qt's test input device behind at exit).
+    name->insert(QStringLiteral("demo"));
+    emit name->returnPressed();
+    EXPECT_EQ(window.focusWidget(), password);
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+
+    fakes.http.replies.push_back({true, "ID_LV=1001", {}});
+    password->insert(QStringLiteral("demo1234"));
+    emit password->returnPressed();
+    ASSERT_EQ(fakes.http.requests.size(), 1u);
+    EXPECT_EQ(fakes.http.requests[0].url,
+              "http://www.plix.test/plix_ctrl.php?CD=13&LOGINL=demo&PASWL=demo1234");
+    EXPECT_EQ(st.SupplierNumber, 1001);
+    EXPECT_FALSE(frame->isVisible());
+
+    // Opening the frame again starts with empty boxes.
+    window.actionOf(velto.login)->trigger();
+    EXPECT_TRUE(name->text().isEmpty());
+    EXPECT_TRUE(password->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace plix

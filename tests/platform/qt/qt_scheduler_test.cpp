@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "platform/qt/qt_scheduler.h"
+#include "tests/support/gui_fixture.h"
+
+using namespace plix;
+
+// A handler that waits in a nested event loop (as under a message box) must
+// not stop its own timer: the change poll keeps running behind the box.
+TEST(QtScheduler, TimerKeepsTickingWhileItsHandlerWaitsInANestedLoop) {
+    plix::testing::app();
+    QtScheduler scheduler;
+    TimerControl poll{10, true};
+    int ticks = 0, ticksDuringWait = -1;
+    scheduler.attach(poll, [&] {
+        if (++ticks != 1) return;
+        QEventLoop wait;
+        QTimer::singleShot(150, &wait, &QEventLoop::quit);
+        wait.exec();
+        ticksDuringWait = ticks - 1;
+        poll.Enabled = false;
+    });
+    QEventLoop outer;
+    QTimer::singleShot(400, &outer, &QEventLoop::quit);
+    outer.exec();
+    EXPECT_GT(ticksDuringWait, 1);
+}
