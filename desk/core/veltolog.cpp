@@ -1,43 +1,50 @@
 #include "desk/core/veltolog.h"
 
 namespace plix {
+namespace {
 
-static void syncTimers(Desk& d) {
+void syncTimers(Desk& d) {
     if (d.os.scheduler) d.os.scheduler->sync();
 }
 
-void veltolog_Load(Desk& d, VeltologForm& w) {
-    if (!w.timerAttached && d.os.scheduler) {
-        d.os.scheduler->attach(w.Timer1, [&d, &w] { veltolog_Timer1_Timer(d, w); });
-        w.timerAttached = true;
-    }
-    SubWindow& window = d.windows.veltolog;
-    window.form.Caption = "Log";
-    window.form.Left = 50;
-    window.form.Top = 100;
-    window.form.Width = 5200;
-    window.form.Height = 10000;
-    window.onUnload = [&w](Desk& desk) {
-        w.Timer1.Enabled = false;
-        w.tlog.Text.clear();
-        syncTimers(desk);
-    };
-    showWindow(window);
+}  // namespace
+
+void veltolog_Load(Desk& d) {
+    VeltologForm& w = d.veltolog;
+    w.form.Left = 50;
+    w.form.Top = 100;
+    w.form.Loaded = true;
+    w.form.Visible = true;
     w.Timer1.Interval = 1000;
     w.Timer1.Enabled = true;
     syncTimers(d);
 }
 
-void veltolog_Timer1_Timer(Desk& d, VeltologForm& w) {
-    if (!d.windows.veltolog.form.Loaded) return;
+void veltolog_Timer1_Timer(Desk& d) {
+    VeltologForm& w = d.veltolog;
+    if (!w.form.Loaded) return;
     if (d.st.LogEntryFlag == 1) {
         d.st.LogEntryFlag = 2;
         w.tlog.Text += d.st.LastLogEntry;
     }
 }
 
-void veltolog_cclr_Click(Desk&, VeltologForm& w) { w.tlog.Text.clear(); }
+void veltolog_cclr_Click(Desk& d) { d.veltolog.tlog.Text.clear(); }
 
-void veltolog_cexit_Click(Desk& d, VeltologForm&) { unloadWindow(d, d.windows.veltolog); }
+void veltolog_cexit_Click(Desk& d) { veltolog_Unload(d); }
+
+void veltolog_Unload(Desk& d) {
+    VeltologForm& w = d.veltolog;
+    if (!w.form.Loaded && !w.form.Visible) return;
+    w.Timer1.Enabled = false;
+    w.tlog.Text.clear();
+    w.form.Visible = false;
+    w.form.Loaded = false;
+    syncTimers(d);
+}
+
+void veltolog_Timers(Desk& d, Scheduler& s) {
+    s.attach(d.veltolog.Timer1, [&d] { veltolog_Timer1_Timer(d); });
+}
 
 }  // namespace plix

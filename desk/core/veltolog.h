@@ -1,32 +1,23 @@
 #pragma once
-// The log window veltolog: follows the activity log live. Its own 1-second
-// timer takes the newest entry from the main window's state.
-//
-// The window's frame (loaded, shown, place and size) is d.windows.veltolog,
-// the entry the main window watches and unloadall unloads; this struct holds
-// the window's own controls.
-#include "desk/forms/controls.h"
+// The log window veltolog: its own 1-second timer takes the newest entry of
+// the activity log from the program's state while the window is open.
 #include "desk/core/desk.h"
 
 namespace plix {
 
-struct VeltologForm {
-    TextBox tlog{};
-    Button cclr{.Caption = "&Clear"};
-    Button cexit{.Caption = "E&xit"};
-    TimerControl Timer1{1000, false};
-    bool timerAttached = false;   // the scheduler knows Timer1 (attached on the first load)
-};
-
 // Loads and shows the window at the place the "View logfile" command gives
-// it, with an empty log box, and starts its timer. w must live as long as
-// the scheduler runs.
-void veltolog_Load(Desk& d, VeltologForm& w);
+// it and starts its timer.
+void veltolog_Load(Desk& d);
 // Every second: a new entry (flag 1) is taken (flag 2) and appended to tlog.
-void veltolog_Timer1_Timer(Desk& d, VeltologForm& w);
+void veltolog_Timer1_Timer(Desk& d);
 // Empties the box; the file is untouched.
-void veltolog_cclr_Click(Desk& d, VeltologForm& w);
-// Unloads the window (as unloadall does): hidden, timer stopped, box emptied.
-void veltolog_cexit_Click(Desk& d, VeltologForm& w);
+void veltolog_cclr_Click(Desk& d);
+// Closes the window: it is unloaded.
+void veltolog_cexit_Click(Desk& d);
+// Unloads the window (also as one of unloadall's): hidden, timer stopped,
+// box emptied. Nothing happens to a window that is not loaded.
+void veltolog_Unload(Desk& d);
+// Hands the window's timer to the scheduler; once, at start.
+void veltolog_Timers(Desk& d, Scheduler& s);
 
 }  // namespace plix

@@ -20,7 +20,13 @@ struct Control {
     int BackColor = kDefaultColour;
 };
 
-using Label = Control;
+// A label's caption marks its access key with "&" (UseMnemonic); a label
+// that shows text from outside (a request title, a status line, a help text)
+// shows every character as it stands.
+struct Label : Control {
+    bool UseMnemonic = true;
+};
+
 using Button = Control;
 using Frame = Control;
 using Shape = Control;
@@ -54,6 +60,7 @@ struct MenuItem {
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 enum class MousePointer { Default = 0, Hourglass = 11 };
 
+// A window's frame: every window's struct begins with one.
 struct FormControl {
     std::string Caption;
     bool Visible = false;
@@ -65,5 +72,13 @@ struct FormControl {
     // the window moves the focus there and clears this.
     const Control* Focus = nullptr;
 };
+
+// Places a control in its frame (twips), as a window's design does.
+inline void place(Control& c, int left, int top, int width, int height) {
+    c.Left = left;
+    c.Top = top;
+    c.Width = width;
+    c.Height = height;
+}
 
 }  // namespace plix

@@ -1,21 +1,12 @@
 #include "desk/forms/velto_form.h"
 
 namespace plix {
-namespace {
-
-void place(Control& c, int left, int top, int width, int height) {
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-}
-
-}  // namespace
 
 // Design-time layout, in twips, relative to each control's frame.
 VeltoForm::VeltoForm() {
     place(fr_start, 100, 60, 5450, 5200);
     place(ltest, 200, 200, 4900, 1500);
+    ltest.UseMnemonic = false;   // status lines, some of them the server's
 
     // The request list lies over the start frame's contents.
     place(fr_vraag, 60, 0, 5330, 5000);
@@ -29,6 +20,7 @@ VeltoForm::VeltoForm() {
         place(cvink[i], 4140, top, 340, 340);
         place(cnew[i], 4520, top, 340, 340);
         place(chand[i], 4900, top, 300, 340);
+        for (Label* l : {&lnr[i], &ltime[i], &lvraag[i]}) l->UseMnemonic = false;   // the server's texts
         cvink[i].Caption = "v";
         cnew[i].Caption = "N";
         chand[i].Caption = "!";
@@ -81,6 +73,7 @@ VeltoForm::VeltoForm() {
     optlan[1].Caption = "Proxy";
     place(tprx, 2500, 650, 2600, 315);
     place(lprx, 200, 1050, 4900, 600);
+    lprx.UseMnemonic = false;   // a help text
     place(lprx2, 200, 1700, 3000, 300);
     place(lplix, 3300, 1700, 1800, 300);
     place(closeprx, 3700, 1700, 1400, 380);

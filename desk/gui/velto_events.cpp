@@ -73,7 +73,7 @@ void wireVeltoEvents(VeltoWindow& w, Desk& d) {
 void wireLogEvents(VeltoWindow& w, VeltologWindow& log, Desk& d) {
     VeltoForm& f = d.velto;
     w.onMenu(f.logfile, [&d] { logfile_Click(d); });
-    w.onMenu(f.viewl, [&d, &log] { viewl_Click(d, log.form()); });
+    w.onMenu(f.viewl, [&d] { viewl_Click(d); });
     w.onMenu(f.clrlog, [&d] { clrlog_Click(d); });
 }
 

@@ -15,29 +15,19 @@ VeltologWindow::VeltologWindow(Desk& desk, VeltoWindow& main)
       d_(desk),
       main_(main),
       binder_([&main](const std::function<void()>& h) { main.run(h); }) {
-    log_.tlog.Left = 60;
-    log_.tlog.Top = 60;
-    log_.tlog.Width = 4960;
-    log_.tlog.Height = 8900;
-    log_.cclr.Left = 60;
-    log_.cexit.Left = 3620;
-    for (Button* b : {&log_.cclr, &log_.cexit}) {
-        b->Top = 9060;
-        b->Width = 1400;
-        b->Height = 400;
-    }
+    VeltologForm& log_ = d_.veltolog;
     auto* text = static_cast<QPlainTextEdit*>(binder_.makeText(this, log_.tlog, true));
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     binder_.make<QPushButton>(this, log_.cclr);
     binder_.make<QPushButton>(this, log_.cexit);
-    binder_.onClick(log_.cclr, [this] { veltolog_cclr_Click(d_, log_); });
-    binder_.onClick(log_.cexit, [this] { veltolog_cexit_Click(d_, log_); });
+    binder_.onClick(log_.cclr, [this] { veltolog_cclr_Click(d_); });
+    binder_.onClick(log_.cexit, [this] { veltolog_cexit_Click(d_); });
     main.addRefresher([this] { draw(); });
 }
 
 void VeltologWindow::draw() {
-    const FormControl& form = d_.windows.veltolog.form;
+    const FormControl& form = d_.veltolog.form;
     if (!form.Visible) {
         if (isVisible()) hide();
         return;
@@ -45,9 +35,9 @@ void VeltologWindow::draw() {
     setWindowTitle(toQt(form.Caption));
     const Twips& t = binder_.twips();
     if (!isVisible()) setGeometry(t.px(form.Left), t.px(form.Top), t.px(form.Width), t.px(form.Height));
-    const int before = static_cast<int>(log_.tlog.Text.size());
+    const int before = static_cast<int>(d_.veltolog.tlog.Text.size());
     binder_.draw();
-    if (auto* text = qobject_cast<QPlainTextEdit*>(binder_.widgetOf(&log_.tlog)); text && before > 0)
+    if (auto* text = qobject_cast<QPlainTextEdit*>(binder_.widgetOf(&d_.veltolog.tlog)); text && before > 0)
         text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
     if (!isVisible()) {
         show();
@@ -57,7 +47,7 @@ void VeltologWindow::draw() {
 
 void VeltologWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    main_.run([this] { veltolog_cexit_Click(d_, log_); });
+    main_.run([this] { veltolog_cexit_Click(d_); });
 }
 
 }  // namespace plix

@@ -13,7 +13,6 @@ class VeltoWindow;
 class VeltologWindow : public QWidget {
 public:
     VeltologWindow(Desk& desk, VeltoWindow& main);
-    VeltologForm& form() { return log_; }
     void draw();
 
 protected:
@@ -22,7 +21,6 @@ protected:
 private:
     Desk& d_;
     VeltoWindow& main_;
-    VeltologForm log_;
     FormBinder binder_;
 };
 

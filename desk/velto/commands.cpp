@@ -1,16 +1,34 @@
 #include "desk/velto/commands.h"
 
 #include "desk/core/settings.h"
+#include "desk/core/veltolog.h"
 #include "desk/velto/startup.h"
 
 namespace plix {
+namespace {
+
+// What the main window does with every other window: one line per window.
+struct OtherWindow {
+    void (*unload)(Desk&);
+    void (*attachTimers)(Desk&, Scheduler&);   // null for a window without timers
+};
+
+// In the order unloadall unloads them: chat, help, filter, supplier, log,
+// offer, reactions, server. The print and autostart windows are not among them.
+constexpr OtherWindow kOtherWindows[] = {
+    {veltolog_Unload, veltolog_Timers},
+};
+
+}  // namespace
 
 void unloadall(Desk& d) {
-    SubWindows& w = d.windows;
-    for (SubWindow* window : {&w.veltochatl, &w.veltohlp1, &w.veltoflt, &w.veltolev, &w.veltolog,
-                              &w.veltooff, &w.veltorsp, &w.veltosrv})
-        unloadWindow(d, *window);
+    for (const OtherWindow& w : kOtherWindows) w.unload(d);
     d.st.FilterArmed = 0;
+}
+
+void attachWindowTimers(Desk& d, Scheduler& s) {
+    for (const OtherWindow& w : kOtherWindows)
+        if (w.attachTimers) w.attachTimers(d, s);
 }
 
 void clrena(Desk& d) {

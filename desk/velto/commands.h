@@ -7,6 +7,8 @@ namespace plix {
 // Unloads the other windows (chat, help, filter, supplier, log, offer,
 // reactions, server, in this order) and disarms the filter window.
 void unloadall(Desk& d);
+// Hands every other window's timers to the scheduler; once, at start.
+void attachWindowTimers(Desk& d, Scheduler& s);
 // Disables the menu items that need a completed login; the start-up sequence
 // enables them again.
 void clrena(Desk& d);

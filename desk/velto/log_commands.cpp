@@ -13,9 +13,9 @@ void logfile_Click(Desk& d) {
     d.velto.viewl.Enabled = d.st.LogEnabled == 1;
 }
 
-void viewl_Click(Desk& d, VeltologForm& log) {
+void viewl_Click(Desk& d) {
     d.st.IdleTicks = 0;
-    veltolog_Load(d, log);
+    veltolog_Load(d);
 }
 
 void clrlog_Click(Desk& d) {

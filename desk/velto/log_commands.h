@@ -4,13 +4,11 @@
 
 namespace plix {
 
-struct VeltologForm;
-
 // "Log to file": toggles LogEnabled; the item is ticked, and "View logfile"
 // usable, exactly while logging is on.
 void logfile_Click(Desk& d);
 // "View logfile": opens the log window.
-void viewl_Click(Desk& d, VeltologForm& log);
+void viewl_Click(Desk& d);
 // "Clear logfile": empties plixlog.txt (the menu promises it; the log is only
 // a diagnostic record).
 void clrlog_Click(Desk& d);

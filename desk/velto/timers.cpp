@@ -26,13 +26,13 @@ void wireTimers(Desk& d) {
     s.attach(f.Timer4, [&d] { Timer4_Timer(d); });
     s.attach(f.Timer5, [&d] { Timer5_Timer(d); });
     s.attach(f.Timer6, [&d] { Timer6_Timer(d); });
+    attachWindowTimers(d, s);
 }
 
 // Which panel or window is in front, and the update button.
 void Timer1_Timer(Desk& d) {
     DeskState& s = d.st;
     VeltoForm& f = d.velto;
-    SubWindows& w = d.windows;
     s.Timer1FirstTick = 0;
     f.cupdate.Visible = s.ConnectState == 2 && s.SettingsDirty == 1;
 
@@ -50,14 +50,8 @@ void Timer1_Timer(Desk& d) {
         picture = false;
         s.FrontPanel = 3;
     }
-    if (w.veltorsp.form.Visible) s.FrontPanel = 4;
-    if (w.veltooff.form.Visible) s.FrontPanel = 5;
-    if (w.veltosrv.form.Visible) {
-        s.FrontPanel = 6;
-        f.helps.Enabled = false;
-    }
-    if (w.veltolev.form.Visible) s.FrontPanel = 7;
-    if (w.veltoflt.form.Visible) s.FrontPanel = 8;
+    // The reactions (4), offer (5), server (6, and the help menu is disabled),
+    // supplier (7) and filter (8) windows join here as they are built.
     f.Picture1.Visible = picture;
 }
 
@@ -106,9 +100,9 @@ void endOfSequence(Desk& d) {
     showMainWindow(d);
     s.IdleTicks = 0;
     if (s.SupplierNumber == 0 && s.OnlineFlag == 1) {
-        // Not a member yet: the supplier window opens for the registration.
+        // Not a member yet: the supplier window (still to be built) opens here
+        // for the registration, allowed to fetch.
         s.WindowFetchAllowed = 1;
-        showWindow(d.windows.veltolev);
     } else if (s.AcceptedCount == 0 && s.SupplierNumber != 0) {
         ttray_Click(d);
     }
@@ -121,15 +115,9 @@ void endOfSequence(Desk& d) {
 void Timer2_Timer(Desk& d) {
     DeskState& s = d.st;
     VeltoForm& f = d.velto;
-
-    FormControl& reactions = d.windows.veltorsp.form;
-    if (reactions.Visible) {
-        s.ReactionsWatch = 1;
-    } else if (s.ReactionsWatch == 1) {
-        s.ReactionsWatch = 0;
-        f.form.Left = s.SavedLeft;
-        f.form.Top = s.SavedTop;
-    }
+    // The reactions window's watch comes first here when that window is built:
+    // while it is open ReactionsWatch is 1; once it closes, the main window
+    // goes back to SavedLeft/SavedTop.
 
     if (s.StartupStep == 299) {
         s.StartupStep = 0;
@@ -143,7 +131,7 @@ void Timer2_Timer(Desk& d) {
         if (s.InboxLoaded == 0) {
             f.ltest.Visible = true;
             f.ltest.Caption = s.OnlineFlag != 1 ? s.LanguageTable[105] : s.LanguageTable[36];
-            reactions.Visible = false;
+            // (and the reactions window, once built, is hidden)
         }
         if (s.ConnectState == 2 && s.SupplierNumber != 0) getvraag(d);
         s.StartupStep = 499;

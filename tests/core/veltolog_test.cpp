@@ -21,9 +21,10 @@ protected:
 };
 
 TEST_F(LogWindow, WindowShowsOnlyTheLastEntryOfEachSecond) {
-    VeltologForm w;
-    const FormControl& frame = desk.windows.veltolog.form;
-    veltolog_Load(desk, w);
+    VeltologForm& w = desk.veltolog;
+    const FormControl& frame = w.form;
+    attachWindowTimers(desk, fakes.scheduler);   // as at start: the window's timer, once
+    veltolog_Load(desk);
     EXPECT_TRUE(frame.Visible);
     EXPECT_EQ(frame.Left, 50);
     EXPECT_EQ(frame.Height, 10000);
@@ -46,18 +47,18 @@ TEST_F(LogWindow, WindowShowsOnlyTheLastEntryOfEachSecond) {
     EXPECT_NE(w.tlog.Text.find("second"), std::string::npos);
     EXPECT_NE(w.tlog.Text.find("third"), std::string::npos);
 
-    veltolog_cclr_Click(desk, w);
+    veltolog_cclr_Click(desk);
     EXPECT_EQ(w.tlog.Text, "");
     EXPECT_NE(folder.read(kLogFile).find("third"), std::string::npos);   // the file is untouched
 
-    veltolog_cexit_Click(desk, w);
+    veltolog_cexit_Click(desk);
     EXPECT_FALSE(frame.Visible);
     EXPECT_FALSE(frame.Loaded);
     exchange(" FOUR ", "http://a/4", "fourth");
     fakes.scheduler.advance(2000);
     EXPECT_EQ(st.LogEntryFlag, 1);   // a closed window takes nothing
 
-    veltolog_Load(desk, w);   // opened again: one timer, the waiting entry shown once
+    veltolog_Load(desk);   // opened again: one timer, the waiting entry shown once
     fakes.scheduler.advance(1000);
     EXPECT_EQ(w.tlog.Text, st.LastLogEntry);
 

@@ -1,4 +1,5 @@
 // Main-window commands shared by several others: unloading the other windows, clearing the screen.
+#include "desk/core/veltolog.h"
 #include "desk/velto/commands.h"
 #include "tests/support/inbox_fixture.h"
 
@@ -8,21 +9,23 @@ namespace {
 class CommandsTest : public InboxFixture {};
 
 TEST_F(CommandsTest, UnloadAllClosesTheOtherWindowsAndClearScreenHidesTheFrames) {
-    int unloaded = 0;
-    desk.windows.veltoflt.onUnload = [&unloaded](Desk&) { ++unloaded; };
-    showWindow(desk.windows.veltoflt);
-    showWindow(desk.windows.veltorsp);
+    attachWindowTimers(desk, fakes.scheduler);
+    veltolog_Load(desk);
+    desk.veltolog.tlog.Text = "an entry";
     st.FilterArmed = 1;
     velto.frsystem.Visible = velto.fr_vraag.Visible = true;
     clrscr(desk);
     EXPECT_FALSE(velto.frsystem.Visible);
     EXPECT_FALSE(velto.fr_vraag.Visible);
-    EXPECT_FALSE(desk.windows.veltoflt.form.Loaded);
-    EXPECT_FALSE(desk.windows.veltorsp.form.Visible);
-    EXPECT_EQ(unloaded, 1);
+    EXPECT_FALSE(desk.veltolog.form.Loaded);   // through the window's own unload procedure
+    EXPECT_FALSE(desk.veltolog.form.Visible);
+    EXPECT_FALSE(desk.veltolog.Timer1.Enabled);
+    EXPECT_EQ(desk.veltolog.tlog.Text, "");
     EXPECT_EQ(st.FilterArmed, 0);
+
+    desk.veltolog.tlog.Text = "kept";
     unloadall(desk);
-    EXPECT_EQ(unloaded, 1);   // an unloaded window is not unloaded twice
+    EXPECT_EQ(desk.veltolog.tlog.Text, "kept");   // an unloaded window is not unloaded twice
 }
 
 }  // namespace

@@ -23,11 +23,10 @@ TEST_F(LogCommandsTest, LogToFileTogglesTheTickAndTheViewItem) {
 }
 
 TEST_F(LogCommandsTest, ViewOpensTheLogWindowAndClearEmptiesTheFile) {
-    VeltologForm log;
-    viewl_Click(desk, log);
-    EXPECT_TRUE(desk.windows.veltolog.form.Visible);
-    EXPECT_EQ(desk.windows.veltolog.form.Width, 5200);
-    EXPECT_TRUE(log.Timer1.Enabled);
+    viewl_Click(desk);
+    EXPECT_TRUE(desk.veltolog.form.Visible);
+    EXPECT_EQ(desk.veltolog.form.Width, 5200);
+    EXPECT_TRUE(desk.veltolog.Timer1.Enabled);
 
     folder.write(kLogFile, "an old entry");
     clrlog_Click(desk);

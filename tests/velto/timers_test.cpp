@@ -100,12 +100,11 @@ TEST_F(TimersTest, WithoutAConnectionTheSequenceFetchesNothing) {
     EXPECT_FALSE(velto.vragen.Enabled);
 }
 
-TEST_F(TimersTest, NotYetAMemberOpensTheSupplierWindow) {
+TEST_F(TimersTest, NotYetAMemberLetsTheSupplierWindowFetch) {
     st.SupplierNumber = 0;
     st.StartupStep = 503;
     wireTimers(desk);
     for (int i = 0; i < 5; ++i) second();
-    EXPECT_TRUE(desk.windows.veltolev.form.Visible);
     EXPECT_EQ(st.WindowFetchAllowed, 1);
     EXPECT_EQ(market.count("chkl03"), 0);
     EXPECT_FALSE(velto.splix.Enabled);
@@ -205,28 +204,26 @@ TEST_F(TimersTest, PanelWatchAndUpdateButton) {
     EXPECT_FALSE(velto.Picture1.Visible);
 
     velto.frsystem.Visible = false;
-    showWindow(desk.windows.veltosrv);
+    velto.fr_url.Visible = true;
     st.SettingsDirty = 0;
     second();
     EXPECT_FALSE(velto.cupdate.Visible);
-    EXPECT_EQ(st.FrontPanel, 6);
-    EXPECT_FALSE(velto.helps.Enabled);
-    EXPECT_TRUE(velto.Picture1.Visible);
-}
+    EXPECT_EQ(st.FrontPanel, 3);
+    EXPECT_FALSE(velto.Picture1.Visible);
 
-TEST_F(TimersTest, MainWindowReturnsToItsPlaceWhenTheReactionsWindowCloses) {
-    st.StartupStep = 503;
-    velto.form.Left = 300;
-    velto.form.Top = 400;
-    wireTimers(desk);
-    for (int i = 0; i < 5; ++i) second();
-    showWindow(desk.windows.veltorsp);
+    // The request list is in front; the picture shows until the inbox is loaded.
+    velto.fr_url.Visible = false;
+    velto.fr_vraag.Visible = true;
     second();
-    velto.form.Left = 9000;   // the reactions window pushed it aside
-    desk.windows.veltorsp.form.Visible = false;
+    EXPECT_EQ(st.FrontPanel, 1);
+    EXPECT_TRUE(velto.Picture1.Visible);
+    st.InboxLoaded = 1;
     second();
-    EXPECT_EQ(velto.form.Left, 300);
-    EXPECT_EQ(velto.form.Top, 400);
+    EXPECT_FALSE(velto.Picture1.Visible);
+    velto.fr_vraag.Visible = false;
+    second();
+    EXPECT_EQ(st.FrontPanel, 0);
+    EXPECT_TRUE(velto.Picture1.Visible);
 }
 
 }  // namespace
