@@ -1,5 +1,6 @@
 #include "desk/velto/connection.h"
 
+#include "desk/net/disconnect.h"
 #include "desk/net/ping.h"
 #include "desk/velto/commands.h"
 
@@ -7,17 +8,12 @@ namespace plix {
 
 void discon_Click(Desk& d) {
     DeskState& s = d.st;
-    VeltoForm& f = d.velto;
     s.IdleTicks = 0;
     const bool ordered = s.ServerCommand == 2;
     if (!ordered && d.os.messages->show(s.LanguageTable[116], s.LanguageTable[115], MsgIcon::Critical,
                                         MsgButtons::OkCancel) != MsgResult::Ok)
         return;
-    s.Disconnected = 1;
-    f.discon.Checked = true;
-    f.ltest.Caption = s.LanguageTable[115];
-    f.fr_vraag.Caption = s.LanguageTable[117];
-    if (ordered) f.fr_vraag.Visible = false;
+    disconnect(d);
 }
 
 void recon_Click(Desk& d) {

@@ -53,7 +53,7 @@ void contest(Desk& d) {
     if (s.ConnectState == 2) {
         if (const std::optional<std::string_view> version = afterMarker(reply, "VERSIE=")) {
             const std::string_view own =
-                s.Version.empty() ? std::string_view(kProgramVersion) : std::string_view(s.Version);
+                s.Version.empty() ? std::string_view(buildVersion()) : std::string_view(s.Version);
             if (*version != own && d.os.messages && offerUpdate(d)) return;
         }
         getlev(d);

@@ -3,6 +3,7 @@
 #include "desk/core/alerts.h"
 #include "desk/velto/tray.h"
 #include "desk/core/settings.h"
+#include "desk/lang/language_table.h"
 #include "desk/velto/timers.h"
 #include "desk/inbox/inbox.h"
 #include "desk/net/ping.h"
@@ -25,7 +26,7 @@ void Form_Load(Desk& d) {
         return;
     }
     f.form.Loaded = true;
-    s.Version = kProgramVersion;
+    s.Version = buildVersion();
 
     clrvra(d);
     clrena(d);
@@ -34,6 +35,8 @@ void Form_Load(Desk& d) {
     s.ChangeSeen = 0;
 
     loaddat(d);
+    taalhandle(d);
+    checkSupplierNumber(d);
     s.LineBreak = "\r\n";
     preset(d);
 

@@ -7,8 +7,6 @@ namespace plix {
 // Why the main window is asked to close.
 enum class UnloadMode { CloseBox = 0, Program = 1, SystemShutdown = 2, TaskManager = 3 };
 
-inline constexpr const char* kProgramVersion = "1.06";
-
 void Form_Load(Desk& d);
 void preset(Desk& d);
 // Returns true when the close is cancelled (the window only hides).

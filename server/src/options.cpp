@@ -13,7 +13,7 @@ const char* const kUsage =
     "  --threads N          worker threads (default 64)\n"
     "  --keep-alive-seconds N  idle time before a kept-alive connection is closed (default 2)\n"
     "  --purge-days N       age after which chkl 01 purges a request (default 30)\n"
-    "  --version-text V     program version named in the connection test (default 1.06)\n"
+    "  --version-text V     program version named in the connection test (default " PLIX_VERSION ")\n"
     "  --bench-suppliers N  seed N benchmark suppliers and 25 requests\n"
     "  --quiet              no request log on stderr\n";
 

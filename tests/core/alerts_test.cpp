@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "desk/core/alerts.h"
-#include "desk/velto/startup.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {

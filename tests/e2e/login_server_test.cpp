@@ -59,6 +59,7 @@ TEST_F(LoginServerTest, SeededFolderStartsLoggedInAsTheDemoSupplier) {
     FakeServices fakes2;
     Desk started{fakes2.bundle(), DeskConfig{work.path(), "www.default.test"}};
     loaddat(started);
+    checkSupplierNumber(started);
     EXPECT_EQ(numText(started.st.SupplierNumber), server.value("demo_id_lv"));
     EXPECT_EQ(started.st.IdMismatch, 0);
     EXPECT_TRUE(fakes2.messages.shown.empty());

@@ -29,7 +29,7 @@ protected:
         setLanguageDefaults(st);
         st.LanguageTable[88] = "Update?";
         st.LanguageTable[89] = "PLIX";
-        st.Version = kProgramVersion;
+        st.Version = buildVersion();
         st.ServerHost = server->host();
         st.OnlineFlag = 1;
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "desk/core/build_config.h"
 #include "platform/http.h"
 
 namespace plix::testing {
@@ -37,7 +38,7 @@ public:
 
     MarketDouble() {
         // A connection test that finds a known member on the current version.
-        answer("ctrl01", "cnt=x5<br>Taal=1<br>VERSIE=1.06");
+        answer("ctrl01", std::string("cnt=x5<br>Taal=1<br>VERSIE=") + buildVersion());
     }
 
     void answer(const std::string& key, std::string body) {

@@ -16,7 +16,7 @@ protected:
         st.LanguageTable[88] = "A new version is ready. Update now?";
         st.LanguageTable[89] = "PLIX";
         st.ServerHost = "www.plix.test";
-        st.Version = kProgramVersion;
+        st.Version = "1.06";   // the replies below name this version or another
         st.OnlineFlag = 1;
         velto.form.Loaded = true;
     }

@@ -103,6 +103,7 @@ TEST_F(LoginTest, NumberIsStoredWithItsCheckValueAndTheSequenceRestarts) {
     FakeServices again;
     Desk restarted{again.bundle(), DeskConfig{folder.path(), "www.default.test"}};
     loaddat(restarted);
+    checkSupplierNumber(restarted);
     EXPECT_EQ(restarted.st.SupplierNumber, 42);
     EXPECT_EQ(restarted.st.IdMismatch, 0);
     EXPECT_TRUE(again.messages.shown.empty());
