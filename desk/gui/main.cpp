@@ -2,13 +2,11 @@
 #include <QApplication>
 #include <QDir>
 
-#include "desk/core/alerts.h"
 #include "desk/velto/tray.h"
 #include "desk/core/desk.h"
 #include "desk/velto/startup.h"
-#include "desk/gui/velto_events.h"
 #include "desk/gui/velto_view.h"
-#include "desk/gui/veltolog_view.h"
+#include "desk/gui/window_set.h"
 #include "platform/linux/curl_http_client.h"
 #include "platform/linux/linux_network_probe.h"
 #include "platform/qt/desktop_notifier.h"
@@ -50,8 +48,14 @@ int main(int argc, char** argv) {
     config.folder = QDir::currentPath().toStdString();
     plix::Desk desk(services, config);
 
-    plix::VeltoWindow window(desk);
-    // The notification-area icon stands for the window and pops up MnBar;
+    // Every window, drawn again after each event handler and timer tick, and
+    // before a fetch lets waiting events through.
+    plix::WindowSet windows(desk);
+    plix::VeltoView& window = windows.view<plix::VeltoView>();
+    windows.drawBefore(events);
+    scheduler.setAfterTick([&windows] { windows.redraw(); });
+
+    // The notification-area icon stands for the main window and pops up MnBar;
     // notifications fall back to the icon's message where no service answers.
     plix::QtTray tray(&window);
     tray.attachMenu(window.trayMenu());
@@ -59,16 +63,12 @@ int main(int argc, char** argv) {
     notifier.fallBackTo(tray);
     desk.os.tray = &tray;
     desk.os.notifier = &notifier;
-    plix::wireAlerts(desk, [&window] { window.refresh(); });
-    plix::wireVeltoEvents(window, desk);
-    plix::VeltologWindow logWindow(desk, window);
-    plix::wireLogEvents(window, logWindow, desk);
-    scheduler.setAfterTick([&window] { window.refresh(); });
+    plix::wireAlerts(desk, [&windows] { windows.redraw(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
-                     [&window](QSessionManager&) { window.setSystemShuttingDown(); });
+                     [&windows](QSessionManager&) { windows.setSystemShuttingDown(); });
 
     plix::Form_Load(desk);
     if (desk.st.ProgramEnded) return 0;
-    window.refresh();
+    windows.redraw();
     return QApplication::exec();
 }

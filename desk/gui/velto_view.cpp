@@ -1,8 +1,5 @@
 #include "desk/gui/velto_view.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QMoveEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,22 +7,21 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "desk/gui/window_set.h"
 #include "desk/velto/startup.h"
-#include "platform/qt/qt_text.h"
 
 namespace plix {
 
-VeltoWindow::VeltoWindow(Desk& desk, QWidget* parent)
-    : QMainWindow(parent), d_(desk), binder_([this](const std::function<void()>& h) { run(h); }) {
-    setCentralWidget(new QWidget(this));
+VeltoView::VeltoView(WindowSet& set) : WindowView(set, set.desk().velto.form) {
     buildControls();
     buildMenus();
+    wireEvents();
 }
 
-void VeltoWindow::buildControls() {
-    VeltoForm& f = d_.velto;
-    FormBinder& b = binder_;
-    QWidget* central = centralWidget();
+void VeltoView::buildControls() {
+    VeltoForm& f = desk().velto;
+    FormBinder& b = binder();
+    QWidget* central = body();
 
     auto* start = b.make<QGroupBox>(central, f.fr_start);
     auto* ltest = b.make<QLabel>(start, f.ltest);
@@ -83,9 +79,9 @@ void VeltoWindow::buildControls() {
     b.make<QLabel>(central, f.ltst);
 }
 
-void VeltoWindow::buildMenus() {
-    VeltoForm& f = d_.velto;
-    FormBinder& b = binder_;
+void VeltoView::buildMenus() {
+    VeltoForm& f = desk().velto;
+    FormBinder& b = binder();
     QMenuBar* bar = menuBar();
 
     QMenu* ctrl = b.addMenu(bar, f.ctrlplix);
@@ -111,96 +107,28 @@ void VeltoWindow::buildMenus() {
     trayMenu_ = new QMenu(this);
     // The same menu on a right click in the window, so that its commands stay
     // within reach on desktops without a notification area.
-    centralWidget()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(centralWidget(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { trayMenu_->popup(centralWidget()->mapToGlobal(at)); });
+    body()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(body(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { trayMenu_->popup(body()->mapToGlobal(at)); });
     b.bindMenu(f.MnBar, trayMenu_->menuAction());
     for (MenuItem* m : {&f.Mnexit, &f.aut, &f.testf, &f.serverinfo, &f.directurl, &f.logfile,
                         &f.clrlog, &f.viewl})
         b.addItem(trayMenu_, *m);
 }
 
-void VeltoWindow::run(const std::function<void()>& handler) {
-    handler();
-    refresh();
+bool VeltoView::closeBox() {
+    const UnloadMode mode = windows().endingProgram() ? UnloadMode::SystemShutdown : UnloadMode::CloseBox;
+    return !Form_QueryUnload(desk(), mode);
 }
 
-void VeltoWindow::drawForm() {
-    const FormControl& form = d_.velto.form;
-    setWindowTitle(toQt(form.Caption));
-    const Twips& t = binder_.twips();
-    const QSize size(t.px(form.Width), t.px(form.Height));
-    if (this->size() != size) resize(size);
-    // The logic moved the window (it puts it back after the reactions window).
-    if (QPoint(form.Left, form.Top) != placed_) {
-        placed_ = QPoint(form.Left, form.Top);
-        move(t.px(form.Left), t.px(form.Top));
-    }
-    setCursor(form.Pointer == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
-
-    if (form.Visible) {
-        // Only a difference between the struct and the window is acted on:
-        // the user's own minimising reaches the struct through changeEvent.
-        const bool wantMinimized = form.State == WindowState::Minimized;
-        if (!isVisible() || wantMinimized != isMinimized()) {
-            if (wantMinimized) {
-                showMinimized();
-            } else {
-                showNormal();
-                raise();
-                activateWindow();
-            }
-        }
-    } else if (isVisible() && !isMinimized()) {
-        // Without a notification area a hidden window could never be reached
-        // again, so there it is only minimised.
-        if (d_.os.tray && d_.os.tray->installed())
-            hide();
-        else
-            showMinimized();
-    }
-}
-
-void VeltoWindow::refresh() {
-    if (d_.st.ProgramEnded) {
-        if (!quitting_) {
-            quitting_ = true;
-            hide();
-            QApplication::quit();
-        }
-        return;
-    }
-    binder_.draw();
-    drawForm();
-    for (auto& draw : refreshers_) draw();
-    if (d_.os.scheduler) d_.os.scheduler->sync();
-}
-
-void VeltoWindow::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange) return;
-    d_.velto.form.State = isMinimized()   ? WindowState::Minimized
-                          : isMaximized() ? WindowState::Maximized
-                                          : WindowState::Normal;
-}
-
-void VeltoWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    const Twips& t = binder_.twips();
-    FormControl& form = d_.velto.form;
-    form.Left = t.twips(x());
-    form.Top = t.twips(y());
-    placed_ = QPoint(form.Left, form.Top);
-}
-
-void VeltoWindow::closeEvent(QCloseEvent* event) {
-    const UnloadMode mode = systemShuttingDown_ || quitting_ ? UnloadMode::SystemShutdown
-                                                             : UnloadMode::CloseBox;
-    if (Form_QueryUnload(d_, mode))
-        event->ignore();
+// Without a notification area a hidden window could never be reached again,
+// so there it is only minimised.
+void VeltoView::drawHidden() {
+    if (!isVisible() || isMinimized()) return;
+    if (desk().os.tray && desk().os.tray->installed())
+        hide();
     else
-        event->accept();
-    refresh();
+        showMinimized();
 }
 
 }  // namespace plix

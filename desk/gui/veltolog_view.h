@@ -1,27 +1,15 @@
 #pragma once
-// The log window: follows the activity log while it is open.
-#include <QWidget>
-
-#include "desk/core/desk.h"
-#include "desk/core/veltolog.h"
-#include "desk/gui/form_binder.h"
+// The log window's view: follows the activity log while it is open.
+#include "desk/gui/window_view.h"
 
 namespace plix {
 
-class VeltoWindow;
-
-class VeltologWindow : public QWidget {
+class VeltologView : public WindowView {
 public:
-    VeltologWindow(Desk& desk, VeltoWindow& main);
-    void draw();
+    explicit VeltologView(WindowSet& set);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    Desk& d_;
-    VeltoWindow& main_;
-    FormBinder binder_;
+    bool closeBox() override;
 };
 
 }  // namespace plix

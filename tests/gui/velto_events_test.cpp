@@ -6,28 +6,19 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "desk/velto/startup.h"
-#include "desk/gui/velto_events.h"
-#include "desk/gui/velto_view.h"
 #include "tests/support/gui_fixture.h"
-#include "tests/support/desk_fixture.h"
 
 namespace plix {
 namespace {
 
-class LoginFrameTest : public testing::DeskFixture {
-protected:
-    void SetUp() override { plix::testing::app(); }
-};
+class LoginFrameTest : public testing::GuiFixture {};
 
 TEST_F(LoginFrameTest, LogsInFromTheKeyboard) {
-    VeltoWindow window(desk);
-    wireVeltoEvents(window, desk);
     Form_Load(desk);
     st.OnlineFlag = 1;
     st.ServerHost = "www.plix.test";
     velto.fr_vraag.Visible = true;   // the request list is up
-    window.refresh();
+    windows.redraw();
 
     window.actionOf(velto.login)->trigger();
     QWidget* frame = window.widgetOf(&velto.frlogin);

@@ -5,29 +5,16 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
-#include "desk/velto/startup.h"
-#include "desk/gui/velto_events.h"
-#include "desk/gui/velto_view.h"
-#include "desk/lang/language_table.h"
 #include "tests/support/gui_fixture.h"
-#include "tests/support/desk_fixture.h"
 
 using namespace plix;
 
 namespace {
 
-class VeltoWindowTest : public plix::testing::DeskFixture {
+class VeltoWindowTest : public plix::testing::GuiFixture {
 protected:
-    void SetUp() override {
-        plix::testing::app();
-        const auto lng = readWholeFileOrEmpty(std::string(PLIX_SOURCE_DIR) + "/data/pxlng.dat");
-        folder.write(kLanguageFile, lng);
-    }
-    static std::string readWholeFileOrEmpty(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    QStringList menuBarTitles(VeltoWindow& w) {
+    void SetUp() override { useShippedLanguages(); }
+    QStringList menuBarTitles(VeltoView& w) {
         QStringList titles;
         for (QAction* a : w.menuBar()->actions())
             if (a->isVisible()) titles << a->text();
@@ -41,10 +28,7 @@ TEST_F(VeltoWindowTest, OpensAtItsDesignSizeWithTheStoredLanguage) {
     record.at(39, "\x02");
     folder.write("pxini.dat", record.record);
 
-    VeltoWindow window(desk);
-    wireVeltoEvents(window, desk);
-    Form_Load(desk);
-    window.refresh();
+    load();
 
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.size(), QSize(window.twips().px(5800), window.twips().px(6000)));
@@ -57,16 +41,13 @@ TEST_F(VeltoWindowTest, OpensAtItsDesignSizeWithTheStoredLanguage) {
 
     // The user's own minimising sticks through the next redraw.
     window.showMinimized();
-    window.refresh();
+    windows.redraw();
     EXPECT_TRUE(window.isMinimized());
     EXPECT_EQ(velto.form.State, WindowState::Minimized);
 }
 
 TEST_F(VeltoWindowTest, LanguageMenuRelabelsTheWindow) {
-    VeltoWindow window(desk);
-    wireVeltoEvents(window, desk);
-    Form_Load(desk);
-    window.refresh();
+    load();
     EXPECT_EQ(menuBarTitles(window).first(), QStringLiteral("&Connection"));
 
     window.actionOf(velto.lng[3])->trigger();
@@ -79,9 +60,7 @@ TEST_F(VeltoWindowTest, LanguageMenuRelabelsTheWindow) {
 }
 
 TEST_F(VeltoWindowTest, TextTypedInABoxReachesTheStructAsWindows1252) {
-    VeltoWindow window(desk);
-    Form_Load(desk);
-    window.refresh();
+    load();
     auto* box = qobject_cast<QLineEdit*>(window.widgetOf(&velto.tsys[2]));
     ASSERT_NE(box, nullptr);
     box->setText(QString());
@@ -90,9 +69,7 @@ TEST_F(VeltoWindowTest, TextTypedInABoxReachesTheStructAsWindows1252) {
 }
 
 TEST_F(VeltoWindowTest, CloseBoxHidesAndTheProgramKeepsRunning) {
-    VeltoWindow window(desk);
-    Form_Load(desk);
-    window.refresh();
+    load();
     fakes.tray.present = true;
     EXPECT_FALSE(window.close());  // the close is refused
     EXPECT_FALSE(window.isVisible());

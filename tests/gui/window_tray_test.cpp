@@ -5,32 +5,23 @@
 #include <QAction>
 #include <QMenu>
 
-#include "desk/core/alerts.h"
 #include "desk/velto/tray.h"
-#include "desk/velto/startup.h"
-#include "desk/gui/velto_events.h"
-#include "desk/gui/velto_view.h"
 #include "platform/qt/qt_tray.h"
 #include "tests/support/gui_fixture.h"
-#include "tests/support/desk_fixture.h"
 
 namespace plix {
 namespace {
 
-class WindowTrayTest : public testing::DeskFixture {
+class WindowTrayTest : public testing::GuiFixture {
 protected:
-    bool appReady = (plix::testing::app(), true);
     bool trayThere = false;
-    VeltoWindow window{desk};
     QtTray tray{&window, [this] { return trayThere; }, TrayRetry{10, 2}};
 
     void SetUp() override {
         tray.attachMenu(window.trayMenu());
         desk.os.tray = &tray;
-        wireAlerts(desk, [this] { window.refresh(); });
-        wireVeltoEvents(window, desk);
-        Form_Load(desk);
-        window.refresh();
+        wireAlerts(desk, [this] { windows.redraw(); });
+        load();
         ASSERT_TRUE(window.isVisible());
     }
 };

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "platform/qt/desktop_notifier.h"
-#include "tests/support/gui_fixture.h"
+#include "tests/support/qt_app.h"
 #include "tests/platform/qt/private_bus.h"
 
 namespace plix {

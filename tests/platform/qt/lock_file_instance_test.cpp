@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/qt/lock_file_instance.h"
-#include "tests/support/gui_fixture.h"
+#include "tests/support/qt_app.h"
 #include "tests/support/temp_folder.h"
 
 using namespace plix;

@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "platform/qt/qt_scheduler.h"
-#include "tests/support/gui_fixture.h"
+#include "tests/support/qt_app.h"
 
 using namespace plix;
 

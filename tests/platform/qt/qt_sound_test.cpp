@@ -7,7 +7,7 @@
 #include <QMediaDevices>
 
 #include "platform/qt/qt_sound.h"
-#include "tests/support/gui_fixture.h"
+#include "tests/support/qt_app.h"
 
 namespace plix {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/qt/qt_tray.h"
-#include "tests/support/gui_fixture.h"
+#include "tests/support/qt_app.h"
 #include "tests/platform/qt/private_bus.h"
 
 namespace plix {
