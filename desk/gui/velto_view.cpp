@@ -24,22 +24,25 @@ void VeltoView::buildControls() {
     QWidget* central = body();
 
     auto* start = b.make<QGroupBox>(central, f.fr_start);
-    auto* ltest = b.make<QLabel>(start, f.ltest);
+    auto* ltest = b.makeLabel(start, f.ltest);
     ltest->setWordWrap(true);
     ltest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* system = b.make<QGroupBox>(start, f.frsystem);
-    for (auto& l : f.llab) b.make<QLabel>(system, l);
+    for (auto& l : f.llab) b.makeLabel(system, l);
     for (auto& t : f.tsys) b.makeText(system, t);
     b.makeText(system, f.tgsm);
-    b.make<QLabel>(system, f.lgsm);
+    b.makeLabel(system, f.lgsm);
     b.makeCheck(system, f.chkgsm);
     b.makeCheck(system, f.chkema);
     for (auto& c : f.chkact) b.makeCheck(system, c);
     b.makeCheck(system, f.chksnd);
     b.make<QPushButton>(system, f.cupdate);
     b.make<QPushButton>(system, f.cexit);
-    b.make<QLabel>(system, f.lcred);
+    b.makeLabel(system, f.lcred);
+    // Each line's label takes the keyboard to its box.
+    for (int i = 0; i < 4; ++i) b.buddy(f.llab[i], f.tsys[i]);
+    b.buddy(f.llab[4], f.tgsm);
 
     auto* login = b.make<QGroupBox>(start, f.frlogin);
     b.makeText(login, f.tlogin);
@@ -49,9 +52,9 @@ void VeltoView::buildControls() {
     for (auto& o : f.optlan) b.makeOption(lan, o);
     b.makeText(lan, f.tprx);
     b.make<QPushButton>(lan, f.closeprx);
-    b.make<QLabel>(lan, f.lprx)->setWordWrap(true);
-    b.make<QLabel>(lan, f.lprx2);
-    b.make<QLabel>(lan, f.lplix);
+    b.makeLabel(lan, f.lprx)->setWordWrap(true);
+    b.makeLabel(lan, f.lprx2);
+    b.makeLabel(lan, f.lplix);
 
     auto* url = b.make<QGroupBox>(start, f.fr_url);
     b.makeText(url, f.t_url);
@@ -64,7 +67,7 @@ void VeltoView::buildControls() {
     for (int i = 0; i < kRows; ++i) {
         b.make<QFrame>(list, f.Shape1[i])->setFrameShape(QFrame::Box);
         for (Label* l : {&f.lnr[i], &f.ltime[i], &f.lvraag[i]}) {
-            auto* label = static_cast<QLabel*>(b.makeClickLabel(list, *l));
+            QLabel* label = b.makeClickLabel(list, *l);
             label->setAutoFillBackground(true);
             label->setFrameShape(QFrame::Panel);
             label->setFrameShadow(QFrame::Sunken);
@@ -76,7 +79,7 @@ void VeltoView::buildControls() {
     b.make<QLabel>(central, f.Picture1);
     b.make<QLabel>(central, f.Picture2);
     b.makeText(central, f.ttst);
-    b.make<QLabel>(central, f.ltst);
+    b.makeLabel(central, f.ltst);
 }
 
 void VeltoView::buildMenus() {

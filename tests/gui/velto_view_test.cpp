@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include "tests/support/gui_fixture.h"
 
@@ -74,6 +76,71 @@ TEST_F(VeltoWindowTest, CloseBoxHidesAndTheProgramKeepsRunning) {
     EXPECT_FALSE(window.close());  // the close is refused
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(st.ProgramEnded);
+}
+
+// Text from outside is drawn as text: a request title with markup shows its
+// characters, and one naming a local image does not make the window read it.
+TEST_F(VeltoWindowTest, OutsideTextIsShownAsText) {
+    load();
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString((folder / "red.png").string())));
+    velto.fr_vraag.Visible = true;
+    for (int i : {0, 1, 2}) velto.lvraag[i].Visible = true;
+    velto.lvraag[0].Caption = "Tiles <b>cheap</b> ";
+    velto.lvraag[1].Caption = "<img src=\"" + (folder / "red.png").string() + "\">";
+    velto.lvraag[2].Caption = "Tiles & grout";
+    windows.redraw();
+
+    auto* row = qobject_cast<QLabel*>(window.widgetOf(&velto.lvraag[0]));
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->text(), QStringLiteral("Tiles <b>cheap</b> "));
+    const QImage drawn = window.widgetOf(&velto.lvraag[1])->grab().toImage();
+    int redPixels = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) redPixels += drawn.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_EQ(redPixels, 0);
+    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetOf(&velto.lvraag[2]))->text(), QStringLiteral("Tiles & grout"));
+    for (QLabel* label : window.findChildren<QLabel*>()) EXPECT_EQ(label->textFormat(), Qt::PlainText);
+}
+
+// A label's "&" marks its access key and is never shown: the label with a
+// box to go to keeps it for Qt to underline, the others leave it out.
+TEST_F(VeltoWindowTest, NoLabelShowsItsAccessKeyMarker) {
+    plix::testing::RecordBuilder record;
+    record.at(39, "\x02");
+    folder.write("pxini.dat", record.record);
+    load();
+    velto.frsystem.Visible = true;
+    velto.llab[5].Caption = "Te contr&oleren";   // a caption with a marker and no box of its own
+    windows.redraw();
+
+    auto* refresh = qobject_cast<QLabel*>(window.widgetOf(&velto.llab[0]));
+    ASSERT_NE(refresh, nullptr);
+    EXPECT_EQ(refresh->text(), QStringLiteral("Ve&rversen (interval)"));
+    EXPECT_EQ(refresh->buddy(), window.widgetOf(&velto.tsys[0]));
+    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetOf(&velto.llab[5]))->text(), QStringLiteral("Te controleren"));
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (!label->buddy()) EXPECT_FALSE(label->text().contains(u'&')) << label->text().toStdString();
+    EXPECT_EQ(withoutMnemonic("A&&B &x&"), "A&B x");
+}
+
+// Qt's own texts follow the interface language, also when the menu switches it.
+TEST_F(VeltoWindowTest, StandardButtonsSpeakTheInterfaceLanguage) {
+    const auto cancel = [] {
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Cancel);
+        return box.button(QMessageBox::Cancel)->text();
+    };
+    plix::testing::RecordBuilder record;
+    record.at(39, "\x02");
+    folder.write("pxini.dat", record.record);
+    load();
+    EXPECT_EQ(cancel(), QStringLiteral("Annuleren"));
+    window.actionOf(velto.lng[4])->trigger();
+    EXPECT_EQ(cancel(), QStringLiteral("Annuler"));
+    window.actionOf(velto.lng[1])->trigger();
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
 }
 
 }  // namespace
