@@ -11,15 +11,7 @@
 namespace plix {
 namespace {
 
-class ActivityLog : public testing::DeskFixture {
-protected:
-    void exchange(const char* label, const char* url, const char* body) {
-        st.OperationLabel = label;
-        st.RequestUrl = url;
-        fakes.http.replies.push_back({true, body, ""});
-        geturl(desk);
-    }
-};
+class ActivityLog : public testing::DeskFixture {};
 
 TEST(LogEntry, ExactFormat) {
     DeskState s;

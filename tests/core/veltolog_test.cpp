@@ -10,15 +10,7 @@
 namespace plix {
 namespace {
 
-class LogWindow : public testing::DeskFixture {
-protected:
-    void exchange(const char* label, const char* url, const char* body) {
-        st.OperationLabel = label;
-        st.RequestUrl = url;
-        fakes.http.replies.push_back({true, body, ""});
-        geturl(desk);
-    }
-};
+class LogWindow : public testing::DeskFixture {};
 
 TEST_F(LogWindow, WindowShowsOnlyTheLastEntryOfEachSecond) {
     VeltologForm& w = desk.veltolog;

@@ -12,12 +12,7 @@ using plix::testing::sectionText;
 
 namespace {
 
-class LanguageTest : public plix::testing::DeskFixture {
-protected:
-    void SetUp() override {
-        folder.write(kLanguageFile, sectionText(1, "en") + sectionText(2, "nl"));
-    }
-};
+class LanguageTest : public plix::testing::LanguageFixture {};
 
 TEST_F(LanguageTest, LoadingRelabelsTheMainWindow) {
     st.CurrentLanguage = 2;

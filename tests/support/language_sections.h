@@ -2,6 +2,9 @@
 // Language-file sections made up for the tests: entry k reads word + k.
 #include <string>
 
+#include "desk/lang/language_table.h"
+#include "tests/support/desk_fixture.h"
+
 namespace plix::testing {
 
 // Entry 3 carries a menu marker ("&" + word + "3"), 108 is "OK", 200 is "1"
@@ -18,5 +21,11 @@ inline std::string sectionText(int number, const std::string& word) {
     }
     return s;
 }
+
+// A working folder whose pxlng.dat holds an English and a Dutch section.
+class LanguageFixture : public DeskFixture {
+protected:
+    void SetUp() override { folder.write(kLanguageFile, sectionText(1, "en") + sectionText(2, "nl")); }
+};
 
 }  // namespace plix::testing
