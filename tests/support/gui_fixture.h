@@ -1,6 +1,10 @@
 #pragma once
 // The GUI fixture: a Desk with every platform service faked and every window
 // of the program built from it, drawn as the program draws them.
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "desk/gui/velto_view.h"
 #include "desk/gui/window_set.h"
 #include "desk/velto/startup.h"
