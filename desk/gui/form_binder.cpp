@@ -78,7 +78,7 @@ namespace {
 // Draws a multi-line box: text added at the end is appended alone (and the
 // box follows it when the user was at the end); anything else is set whole.
 void drawMultiLine(QPlainTextEdit* edit, const std::string& text, const std::string& shown) {
-    const QSignalBlocker quiet(edit);   // the program's own change is no typing
+    const QSignalBlocker quiet(edit);  // the program's own change is no typing
     QScrollBar* bar = edit->verticalScrollBar();
     const bool follow = bar->value() == bar->maximum();
     if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
@@ -190,14 +190,17 @@ void FormBinder::onClick(const Control& control, std::function<void()> handler) 
     } else if (auto* label = dynamic_cast<ClickLabel*>(w)) {
         label->clicked = runIt;
     } else {
-        throw std::invalid_argument("a click handler for \"" + control.Caption + "\", whose widget " +
+        throw std::invalid_argument("a click handler for \"" + control.Caption +
+                                    "\", whose widget " +
                                     (w ? "cannot be clicked" : "this window does not have"));
     }
 }
 
 void FormBinder::onMenu(const MenuItem& item, std::function<void()> handler) {
     QAction* a = actionOf(item);
-    if (!a) throw std::invalid_argument("a handler for the menu item \"" + item.Caption + "\", which this window does not have");
+    if (!a)
+        throw std::invalid_argument("a handler for the menu item \"" + item.Caption +
+                                    "\", which this window does not have");
     QObject::connect(a, &QAction::triggered, [this, handler] { run_(handler); });
 }
 

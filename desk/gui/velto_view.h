@@ -22,7 +22,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void wireEvents();   // velto_events.cpp
+    void wireEvents();  // velto_events.cpp
     void wireLogin();
 
     QMenu* trayMenu_ = nullptr;

@@ -44,7 +44,8 @@ void WindowSet::drawBefore(QtEventPump& pump) {
 void WindowSet::followLanguage() {
     const DeskState& s = d_.st;
     const int n = s.CurrentLanguage;
-    const std::string code = n >= 1 && n < static_cast<int>(s.LanguageCodes.size()) ? s.LanguageCodes[n] : "";
+    const std::string code =
+        n >= 1 && n < static_cast<int>(s.LanguageCodes.size()) ? s.LanguageCodes[n] : "";
     if (code.empty() || code == language_) return;
     language_ = code;
     translations_.use(code);

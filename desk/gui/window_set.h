@@ -59,7 +59,7 @@ private:
     Desk& d_;
     std::vector<std::unique_ptr<WindowView>> views_;
     QtTranslations translations_;
-    std::string language_;   // the language code Qt's own texts are in
+    std::string language_;  // the language code Qt's own texts are in
     bool systemShuttingDown_ = false;
     bool quitting_ = false;
 };

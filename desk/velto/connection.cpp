@@ -10,8 +10,8 @@ void discon_Click(Desk& d) {
     DeskState& s = d.st;
     s.IdleTicks = 0;
     const bool ordered = s.ServerCommand == 2;
-    if (!ordered && d.os.messages->show(s.LanguageTable[116], s.LanguageTable[115], MsgIcon::Critical,
-                                        MsgButtons::OkCancel) != MsgResult::Ok)
+    if (!ordered && d.os.messages->show(s.LanguageTable[116], s.LanguageTable[115],
+                                        MsgIcon::Critical, MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     disconnect(d);
 }

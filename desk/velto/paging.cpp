@@ -1,9 +1,9 @@
 #include "desk/velto/paging.h"
 
 #include "desk/core/alerts.h"
-#include "desk/velto/tray.h"
 #include "desk/inbox/inbox.h"
 #include "desk/velto/commands.h"
+#include "desk/velto/tray.h"
 
 namespace plix {
 
@@ -18,7 +18,7 @@ int pagedOffset(int p, int n, int index) {
 }
 
 void cvraag_Click(Desk& d, int index) {
-    d.st.IdleTicks = 0;   // paging is the user at work: the idle rule must not hide the window
+    d.st.IdleTicks = 0;  // paging is the user at work: the idle rule must not hide the window
     unloadall(d);
     if (index == kToTray) {
         ttray_Click(d);

@@ -53,11 +53,14 @@ TEST(NotifyWav, IsAShortUnclippedPcmChime) {
 
     int peak = 0;
     for (std::size_t i = 0; i < frames * channels; ++i)
-        peak = std::max(peak, std::abs(static_cast<int>(static_cast<std::int16_t>(le(b, data + 2 * i, 2)))));
-    EXPECT_GT(peak, 8000);     // heard
-    EXPECT_LT(peak, 32000);    // never clipped
+        peak = std::max(
+            peak, std::abs(static_cast<int>(static_cast<std::int16_t>(le(b, data + 2 * i, 2)))));
+    EXPECT_GT(peak, 8000);   // heard
+    EXPECT_LT(peak, 32000);  // never clipped
     // Starts and ends at rest: no click.
-    const auto sample = [&](std::size_t i) { return std::abs(static_cast<std::int16_t>(le(b, data + 2 * i, 2))); };
+    const auto sample = [&](std::size_t i) {
+        return std::abs(static_cast<std::int16_t>(le(b, data + 2 * i, 2)));
+    };
     EXPECT_LT(sample(0), 200);
     EXPECT_LT(sample(frames * channels - 1), 200);
 }

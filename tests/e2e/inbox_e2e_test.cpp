@@ -8,12 +8,12 @@
 
 #include "desk/core/item_list.h"
 #include "desk/core/settings.h"
-#include "desk/velto/startup.h"
-#include "desk/velto/hide_show.h"
 #include "desk/inbox/inbox.h"
+#include "desk/velto/hide_show.h"
+#include "desk/velto/startup.h"
 #include "platform/linux/curl_http_client.h"
-#include "tests/support/plixsrv_process.h"
 #include "tests/support/desk_fixture.h"
+#include "tests/support/plixsrv_process.h"
 
 namespace plix::testing {
 namespace {
@@ -86,7 +86,8 @@ protected:
 
     int rowOf(const std::string& title) const {
         for (int i = 0; i < kRows; ++i)
-            if (desk->velto.lnr[i].Visible && desk->velto.lvraag[i].Caption == title + " ") return i;
+            if (desk->velto.lnr[i].Visible && desk->velto.lvraag[i].Caption == title + " ")
+                return i;
         return -1;
     }
     int visibleRows() const {
@@ -113,13 +114,14 @@ TEST_F(InboxEndToEnd, NewChangedDisconnectHideAndShow) {
     EXPECT_EQ(visibleRows(), 10);
     EXPECT_TRUE(velto.fr_vraag.Visible);
     EXPECT_TRUE(velto.cvraag[0].Visible);
-    const std::size_t startAlerts = fakes.sound.played.size();   // demo requests are new at start
+    const std::size_t startAlerts = fakes.sound.played.size();  // demo requests are new at start
 
     // A request posted by a customer appears green at the top after the next poll,
     // and the alert sounds exactly once.
     auto posted = customer("/api/requests", R"({"title":"Oak table, 2 m","details":"Solid oak"})");
     ASSERT_TRUE(posted && posted->status == 200) << (posted ? posted->body : "no reply");
-    const std::string number = std::to_string(nlohmann::json::parse(posted->body)["number"].get<long long>());
+    const std::string number =
+        std::to_string(nlohmann::json::parse(posted->body)["number"].get<long long>());
     nextPoll();
     ASSERT_EQ(st.HeldCount, held + 1);
     const int row = rowOf("Oak table, 2 m");
@@ -127,13 +129,14 @@ TEST_F(InboxEndToEnd, NewChangedDisconnectHideAndShow) {
     EXPECT_EQ(velto.lnr[row].BackColor, kNewRowColour);
     EXPECT_TRUE(velto.cnew[row].Visible);
     EXPECT_EQ(fakes.sound.played.size(), startAlerts + 1);
-    nextPoll();   // nothing changed: no second alert
+    nextPoll();  // nothing changed: no second alert
     EXPECT_EQ(fakes.sound.played.size(), startAlerts + 1);
 
     // The supplier reads it (as the reactions window does), then the customer
     // changes it: yellow after the next poll.
     HttpRequest open;
-    open.url = "http://" + server.host() + "/plix_chkl.php?CD=04&ID_LV=" + supplier + "&RNR=" + number;
+    open.url =
+        "http://" + server.host() + "/plix_chkl.php?CD=04&ID_LV=" + supplier + "&RNR=" + number;
     http.real.get(open);
     auto changed = customer("/api/requests/" + number, R"({"title":"Oak table, 2.2 m"})");
     ASSERT_TRUE(changed && changed->status == 200);
@@ -144,8 +147,9 @@ TEST_F(InboxEndToEnd, NewChangedDisconnectHideAndShow) {
     EXPECT_TRUE(velto.chand[changedRow].Visible);
 
     // A disconnect order: shown, obeyed, and the reconnect command disabled.
-    auto order = customer("/api/messages",
-                          R"({"supplier":)" + supplier + R"(,"control":"QC2Q","text":"Maintenance tonight"})");
+    auto order =
+        customer("/api/messages", R"({"supplier":)" + supplier +
+                                      R"(,"control":"QC2Q","text":"Maintenance tonight"})");
     ASSERT_TRUE(order && order->status == 200);
     nextPoll();
     ASSERT_FALSE(fakes.messages.shown.empty());
@@ -155,7 +159,7 @@ TEST_F(InboxEndToEnd, NewChangedDisconnectHideAndShow) {
     EXPECT_FALSE(velto.recon.Enabled);
     const int pollsBefore = http.polls();
     fakes.scheduler.advance(60000);
-    EXPECT_EQ(http.polls(), pollsBefore);   // no polling while disconnected
+    EXPECT_EQ(http.polls(), pollsBefore);  // no polling while disconnected
 
     // Hide all: the list comes back empty; show all: the requests return.
     clrall_Click(*desk);

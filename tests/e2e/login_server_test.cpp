@@ -3,12 +3,12 @@
 
 #include <cstdlib>
 
-#include "desk/velto/login.h"
 #include "desk/core/number.h"
 #include "desk/core/settings.h"
+#include "desk/velto/login.h"
 #include "platform/linux/curl_http_client.h"
-#include "tests/support/plixsrv_process.h"
 #include "tests/support/desk_fixture.h"
+#include "tests/support/plixsrv_process.h"
 
 namespace plix {
 namespace {
@@ -32,7 +32,8 @@ protected:
     }
 
     testing::TempFolder serverFolder;
-    testing::PlixsrvProcess server{PLIXSRV_PROGRAM, (serverFolder / "plixsrv.db").string(), {"--demo"}};
+    testing::PlixsrvProcess server{
+        PLIXSRV_PROGRAM, (serverFolder / "plixsrv.db").string(), {"--demo"}};
     CurlHttpClient http;
 };
 
@@ -67,8 +68,8 @@ TEST_F(LoginServerTest, SeededFolderStartsLoggedInAsTheDemoSupplier) {
     EXPECT_EQ(started.st.PollCountdown, 5);
 
     // A check value that does not belong to the number is refused.
-    const std::string wrong = std::string(PLIXDESK_SEED_PROGRAM) + " " + work.path().string() + " " +
-                              server.value("demo_id_lv") + " 17 2> /dev/null";
+    const std::string wrong = std::string(PLIXDESK_SEED_PROGRAM) + " " + work.path().string() +
+                              " " + server.value("demo_id_lv") + " 17 2> /dev/null";
     EXPECT_NE(std::system(wrong.c_str()), 0);
 }
 

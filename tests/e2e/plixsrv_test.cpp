@@ -2,16 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "desk/core/activity_log.h"
-#include "desk/velto/startup.h"
 #include "desk/lang/language_table.h"
-#include "desk/velto/contest.h"
 #include "desk/net/ping.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
+#include "desk/velto/contest.h"
+#include "desk/velto/startup.h"
 #include "platform/linux/curl_http_client.h"
 #include "platform/linux/linux_network_probe.h"
-#include "tests/support/plixsrv_process.h"
 #include "tests/support/desk_fixture.h"
+#include "tests/support/plixsrv_process.h"
 
 namespace plix {
 namespace {
@@ -22,8 +22,8 @@ protected:
     std::unique_ptr<testing::PlixsrvProcess> server;
 
     void start(std::vector<std::string> args) {
-        server = std::make_unique<testing::PlixsrvProcess>(PLIXSRV_PROGRAM, (folder / "plixsrv.db").string(),
-                                                           std::move(args));
+        server = std::make_unique<testing::PlixsrvProcess>(
+            PLIXSRV_PROGRAM, (folder / "plixsrv.db").string(), std::move(args));
         ASSERT_NE(server->port(), 0) << "plixsrv did not start";
         desk.os.http = &client;
         setLanguageDefaults(st);
@@ -48,9 +48,9 @@ TEST_F(WithPlixsrv, ConnectionTestConnectsAndLogsTheExchange) {
     const std::string log = folder.read(kLogFile);
     const std::string head = " CONTEST ";
     ASSERT_EQ(log.rfind(head, 0), 0u);
-    const std::string rest = log.substr(head.size() + 8);   // after the time of day
-    EXPECT_EQ(rest, "\r\n\r\nhttp://" + server->host() + "/plix_ctrl.php?CD=01\r\n\r\n" + st.ServerReply +
-                        "\r\n------------------------\r\n");
+    const std::string rest = log.substr(head.size() + 8);  // after the time of day
+    EXPECT_EQ(rest, "\r\n\r\nhttp://" + server->host() + "/plix_ctrl.php?CD=01\r\n\r\n" +
+                        st.ServerReply + "\r\n------------------------\r\n");
 }
 
 TEST_F(WithPlixsrv, AnotherVersionRaisesTheUpdateQuestion) {
@@ -97,7 +97,7 @@ TEST_F(WithPlixsrv, PingReachesTheServerByItsLoopbackName) {
     EXPECT_EQ(st.OnlineFlag, 1);
     EXPECT_EQ(st.PingDiagnostics[0].rfind("0   [ ip success ] - ", 0), 0u) << st.PingDiagnostics[0];
     EXPECT_EQ(st.PingDiagnostics[7], "16777343");
-    st.ServerHost = st.DefaultHost;   // and libcurl reaches the server under that name too
+    st.ServerHost = st.DefaultHost;  // and libcurl reaches the server under that name too
     contest(desk);
     EXPECT_EQ(st.ConnectState, 2);
 }

@@ -53,12 +53,14 @@ TEST_F(FormBinderTest, AGrowingBoxKeepsTheUsersPlaceAndConvertsOnlyWhatIsNew) {
     binder.draw();
     QScrollBar* bar = box->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 10);
-    EXPECT_EQ(bar->value(), bar->maximum());   // a new box follows its end
+    EXPECT_EQ(bar->value(), bar->maximum());  // a new box follows its end
 
-    std::vector<std::array<int, 3>> changes;   // position, removed, added
+    std::vector<std::array<int, 3>> changes;  // position, removed, added
     QObject::connect(box->document(), &QTextDocument::contentsChange,
-                     [&](int at, int removed, int added) { changes.push_back({at, removed, added}); });
-    bar->setValue(bar->maximum() / 2);   // the user scrolls up to read
+                     [&](int at, int removed, int added) {
+                         changes.push_back({at, removed, added});
+                     });
+    bar->setValue(bar->maximum() / 2);  // the user scrolls up to read
     binder.draw();
     binder.draw();
     EXPECT_TRUE(changes.empty());
@@ -69,14 +71,14 @@ TEST_F(FormBinderTest, AGrowingBoxKeepsTheUsersPlaceAndConvertsOnlyWhatIsNew) {
     log.Text += " GETCHANGE 10:01:00\r\n";
     binder.draw();
     ASSERT_EQ(changes.size(), 1u);
-    EXPECT_EQ(changes[0][0], before - 1);   // appended at the end, nothing replaced
+    EXPECT_EQ(changes[0][0], before - 1);  // appended at the end, nothing replaced
     EXPECT_EQ(changes[0][1], 0);
-    EXPECT_EQ(bar->value(), place);   // the user's place, not the end
+    EXPECT_EQ(bar->value(), place);  // the user's place, not the end
 
     bar->setValue(bar->maximum());
     log.Text += " GETCHANGE 10:01:10\r\n";
     binder.draw();
-    EXPECT_EQ(bar->value(), bar->maximum());   // at the end it follows
+    EXPECT_EQ(bar->value(), bar->maximum());  // at the end it follows
 
     log.Text.clear();
     binder.draw();

@@ -67,7 +67,9 @@ TEST_F(VeltoWindowTest, TextTypedInABoxReachesTheStructAsWindows1252) {
     ASSERT_NE(box, nullptr);
     box->setText(QString());
     box->insert(QString::fromUtf8("Caf\u00e9 \u20ac5"));  // insert() emits textEdited like typing
-    EXPECT_EQ(velto.tsys[2].Text, "Caf\xE9 \x80" "5");
+    EXPECT_EQ(velto.tsys[2].Text,
+              "Caf\xE9 \x80"
+              "5");
 }
 
 TEST_F(VeltoWindowTest, CloseBoxHidesAndTheProgramKeepsRunning) {
@@ -98,10 +100,13 @@ TEST_F(VeltoWindowTest, OutsideTextIsShownAsText) {
     const QImage drawn = window.widgetOf(&velto.lvraag[1])->grab().toImage();
     int redPixels = 0;
     for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x) redPixels += drawn.pixelColor(x, y) == QColor(Qt::red);
+        for (int x = 0; x < drawn.width(); ++x)
+            redPixels += drawn.pixelColor(x, y) == QColor(Qt::red);
     EXPECT_EQ(redPixels, 0);
-    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetOf(&velto.lvraag[2]))->text(), QStringLiteral("Tiles & grout"));
-    for (QLabel* label : window.findChildren<QLabel*>()) EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetOf(&velto.lvraag[2]))->text(),
+              QStringLiteral("Tiles & grout"));
+    for (QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
 }
 
 // A label's "&" marks its access key and is never shown: the label with a
@@ -112,16 +117,18 @@ TEST_F(VeltoWindowTest, NoLabelShowsItsAccessKeyMarker) {
     folder.write("pxini.dat", record.record);
     load();
     velto.frsystem.Visible = true;
-    velto.llab[5].Caption = "Te contr&oleren";   // a caption with a marker and no box of its own
+    velto.llab[5].Caption = "Te contr&oleren";  // a caption with a marker and no box of its own
     windows.redraw();
 
     auto* refresh = qobject_cast<QLabel*>(window.widgetOf(&velto.llab[0]));
     ASSERT_NE(refresh, nullptr);
     EXPECT_EQ(refresh->text(), QStringLiteral("Ve&rversen (interval)"));
     EXPECT_EQ(refresh->buddy(), window.widgetOf(&velto.tsys[0]));
-    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetOf(&velto.llab[5]))->text(), QStringLiteral("Te controleren"));
+    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetOf(&velto.llab[5]))->text(),
+              QStringLiteral("Te controleren"));
     for (QLabel* label : window.findChildren<QLabel*>())
-        if (!label->buddy()) EXPECT_FALSE(label->text().contains(u'&')) << label->text().toStdString();
+        if (!label->buddy())
+            EXPECT_FALSE(label->text().contains(u'&')) << label->text().toStdString();
     EXPECT_EQ(withoutMnemonic("A&&B &x&"), "A&B x");
 }
 

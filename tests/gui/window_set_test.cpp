@@ -18,7 +18,7 @@ namespace {
 class WindowSetTest : public testing::GuiFixture {};
 
 TEST_F(WindowSetTest, EveryWindowDrawsItsFrameFromItsStruct) {
-    fakes.tray.present = true;   // the main window hides to the icon, not to the task bar
+    fakes.tray.present = true;  // the main window hides to the icon, not to the task bar
     ASSERT_GE(windows.views().size(), 2u);
     for (const auto& view : windows.views()) {
         FormControl& frame = view->form();
@@ -54,7 +54,7 @@ TEST_F(WindowSetTest, AHiddenWindowSkipsItsDrawAndTheUserMovesTheFrame) {
     ASSERT_NE(clear, nullptr);
     desk.veltolog.cclr.Caption = "Empty";
     windows.redraw();
-    EXPECT_NE(clear->text(), QStringLiteral("Empty"));   // not drawn while hidden
+    EXPECT_NE(clear->text(), QStringLiteral("Empty"));  // not drawn while hidden
 
     veltolog_Load(desk);
     windows.redraw();
@@ -64,12 +64,12 @@ TEST_F(WindowSetTest, AHiddenWindowSkipsItsDrawAndTheUserMovesTheFrame) {
     log.move(log.twips().px(900), log.twips().px(1200));
     EXPECT_EQ(desk.veltolog.form.Left, 900);
     EXPECT_EQ(desk.veltolog.form.Top, 1200);
-    windows.redraw();   // the struct agrees: the window stays where the user put it
+    windows.redraw();  // the struct agrees: the window stays where the user put it
     EXPECT_EQ(log.pos(), QPoint(log.twips().px(900), log.twips().px(1200)));
 
-    clear->click();   // handlers run through the set, which redraws
+    clear->click();  // handlers run through the set, which redraws
     EXPECT_EQ(desk.veltolog.tlog.Text, "");
-    log.close();      // the close box unloads the window
+    log.close();  // the close box unloads the window
     EXPECT_FALSE(desk.veltolog.form.Loaded);
     EXPECT_FALSE(log.isVisible());
 }
@@ -102,12 +102,12 @@ TEST_F(WindowSetTest, TheScreenIsDrawnBeforeAFetchBlocks) {
         pointer = window.cursor().shape();
     };
     st.StartupStep = 503;
-    fakes.scheduler.advance(1000);   // Timer2: step 503 runs the connection test
+    fakes.scheduler.advance(1000);  // Timer2: step 503 runs the connection test
     EXPECT_EQ(status, QStringLiteral("Testing connection"));
     EXPECT_TRUE(statusShown);
     EXPECT_EQ(pointer, Qt::WaitCursor);
     windows.redraw();
-    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);   // and it goes when the fetch is over
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);  // and it goes when the fetch is over
 }
 
 }  // namespace

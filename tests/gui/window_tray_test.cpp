@@ -29,13 +29,13 @@ protected:
 TEST_F(WindowTrayTest, WithoutATrayTheWindowMinimisesAndTheMenuEntryBringsItBack) {
     window.actionOf(velto.ttray)->trigger();
     EXPECT_FALSE(velto.form.Visible);
-    EXPECT_TRUE(window.isMinimized());   // still reachable from the task bar
+    EXPECT_TRUE(window.isMinimized());  // still reachable from the task bar
 
     tray.showEntry().trigger();
     EXPECT_TRUE(velto.form.Visible);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isMinimized());
-    EXPECT_EQ(st.StartupStep, 503);      // Form_Load's request, not changed by "show"
+    EXPECT_EQ(st.StartupStep, 503);  // Form_Load's request, not changed by "show"
 }
 
 TEST_F(WindowTrayTest, WithATrayTheWindowHidesAndALeftClickRestartsTheSequence) {

@@ -10,8 +10,8 @@ namespace plix::testing {
 
 class FakeNetworkProbe : public NetworkProbe {
 public:
-    std::map<std::string, std::uint32_t> names;   // resolvable host names
-    EchoReply answer{};                           // what every echo returns
+    std::map<std::string, std::uint32_t> names;  // resolvable host names
+    EchoReply answer{};                          // what every echo returns
     std::optional<std::string> proxySetting;
     std::vector<std::string> lookedUp;
     struct Echo {
@@ -28,7 +28,8 @@ public:
         if (it == names.end()) return std::nullopt;
         return it->second;
     }
-    EchoReply echo(std::uint32_t address, std::uint16_t port, std::string_view data, int timeoutMs) override {
+    EchoReply echo(std::uint32_t address, std::uint16_t port, std::string_view data,
+                   int timeoutMs) override {
         echoes.push_back({address, port, std::string(data), timeoutMs});
         return answer;
     }

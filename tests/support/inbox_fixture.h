@@ -2,8 +2,8 @@
 // A logged-in, connected desk whose server is a MarketDouble.
 #include "desk/inbox/inbox.h"
 #include "desk/lang/language_table.h"
-#include "tests/support/market_double.h"
 #include "tests/support/desk_fixture.h"
+#include "tests/support/market_double.h"
 
 namespace plix::testing {
 

@@ -25,7 +25,9 @@ inline std::string sectionText(int number, const std::string& word) {
 // A working folder whose pxlng.dat holds an English and a Dutch section.
 class LanguageFixture : public DeskFixture {
 protected:
-    void SetUp() override { folder.write(kLanguageFile, sectionText(1, "en") + sectionText(2, "nl")); }
+    void SetUp() override {
+        folder.write(kLanguageFile, sectionText(1, "en") + sectionText(2, "nl"));
+    }
 };
 
 }  // namespace plix::testing

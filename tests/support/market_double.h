@@ -19,9 +19,10 @@ struct ListRecord {
 inline std::string listReply(const std::vector<ListRecord>& records, int count = -1) {
     std::string r = "<html>CNTRLCODE=02<br>";
     for (const auto& e : records)
-        r += "[" + e.number + "][" + e.time + "][" + e.title + "][" + e.details + "][" + e.requester +
-             "][" + e.status + "]<br>";
-    return r + "QEND" + std::to_string(count < 0 ? static_cast<int>(records.size()) : count) + "</html>";
+        r += "[" + e.number + "][" + e.time + "][" + e.title + "][" + e.details + "][" +
+             e.requester + "][" + e.status + "]<br>";
+    return r + "QEND" + std::to_string(count < 0 ? static_cast<int>(records.size()) : count) +
+           "</html>";
 }
 
 inline ListRecord record(int n, std::string status = "", std::string details = "details") {
@@ -34,7 +35,7 @@ public:
     using Handler = std::function<std::string(const std::string& url)>;
 
     std::vector<std::string> urls;
-    std::map<std::string, Handler> routes;   // key: "ctrl01", "chkl02", ...
+    std::map<std::string, Handler> routes;  // key: "ctrl01", "chkl02", ...
 
     MarketDouble() {
         // A connection test that finds a known member on the current version.
@@ -52,7 +53,8 @@ public:
     }
 
     static std::string keyOf(const std::string& url) {
-        const std::string script = url.find("/plix_ctrl.php") != std::string::npos ? "ctrl" : "chkl";
+        const std::string script =
+            url.find("/plix_ctrl.php") != std::string::npos ? "ctrl" : "chkl";
         const auto cd = url.find("?CD=");
         return script + (cd == std::string::npos ? std::string("??") : url.substr(cd + 4, 2));
     }

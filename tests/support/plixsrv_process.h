@@ -16,7 +16,8 @@ class PlixsrvProcess {
 public:
     // Starts the server with the given arguments (a port 0 and a database are
     // added) and waits for its "listening=" line. port() is 0 when it failed.
-    PlixsrvProcess(const std::string& program, const std::string& database, std::vector<std::string> args) {
+    PlixsrvProcess(const std::string& program, const std::string& database,
+                   std::vector<std::string> args) {
         args.insert(args.begin(), {program, "--port", "0", "--db", database, "--quiet"});
         int out[2];
         if (::pipe(out) != 0) return;

@@ -11,15 +11,21 @@ TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
 }
 
 TEST(Cp1252, KnownCharacters) {
-    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");      // euro sign
-    EXPECT_EQ(cp1252ToUtf8("Fran\xE7" "ais"), "Fran\xC3\xA7" "ais");
-    EXPECT_EQ(utf8ToCp1252("\xE2\x80\x9C" "x" "\xE2\x80\x9D"), "\x93x\x94");
+    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(cp1252ToUtf8("Fran\xE7"
+                           "ais"),
+              "Fran\xC3\xA7"
+              "ais");
+    EXPECT_EQ(utf8ToCp1252("\xE2\x80\x9C"
+                           "x"
+                           "\xE2\x80\x9D"),
+              "\x93x\x94");
 }
 
 TEST(Cp1252, BadUtf8AndForeignCharactersBecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1252("\xE4\xBD\xA0"), "?");         // not in the code page
-    EXPECT_EQ(utf8ToCp1252("a\x80z"), "a?z");             // stray continuation byte
-    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");               // cut-off sequence
+    EXPECT_EQ(utf8ToCp1252("\xE4\xBD\xA0"), "?");  // not in the code page
+    EXPECT_EQ(utf8ToCp1252("a\x80z"), "a?z");      // stray continuation byte
+    EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");        // cut-off sequence
     EXPECT_EQ(utf8ToCp1252("\xC3(x"), "?(x");
 }
 

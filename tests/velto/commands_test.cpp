@@ -1,6 +1,6 @@
 // Main-window commands shared by several others: unloading the other windows, clearing the screen.
-#include "desk/core/veltolog.h"
 #include "desk/velto/commands.h"
+#include "desk/core/veltolog.h"
 #include "tests/support/inbox_fixture.h"
 
 namespace plix::testing {
@@ -17,7 +17,7 @@ TEST_F(CommandsTest, UnloadAllClosesTheOtherWindowsAndClearScreenHidesTheFrames)
     clrscr(desk);
     EXPECT_FALSE(velto.frsystem.Visible);
     EXPECT_FALSE(velto.fr_vraag.Visible);
-    EXPECT_FALSE(desk.veltolog.form.Loaded);   // through the window's own unload procedure
+    EXPECT_FALSE(desk.veltolog.form.Loaded);  // through the window's own unload procedure
     EXPECT_FALSE(desk.veltolog.form.Visible);
     EXPECT_FALSE(desk.veltolog.Timer1.Enabled);
     EXPECT_EQ(desk.veltolog.tlog.Text, "");
@@ -25,7 +25,7 @@ TEST_F(CommandsTest, UnloadAllClosesTheOtherWindowsAndClearScreenHidesTheFrames)
 
     desk.veltolog.tlog.Text = "kept";
     unloadall(desk);
-    EXPECT_EQ(desk.veltolog.tlog.Text, "kept");   // an unloaded window is not unloaded twice
+    EXPECT_EQ(desk.veltolog.tlog.Text, "kept");  // an unloaded window is not unloaded twice
 }
 
 }  // namespace

@@ -11,16 +11,17 @@ TEST_F(HideShowTest, HideAllSendsOneRequestPerHeldRecordInOrder) {
     holdRequests(3);
     st.PageOffset = 4;
     clrall_Click(desk);
-    EXPECT_EQ(market.urls, (std::vector<std::string>{
-                               "http://srv.test/plix_chkl.php?CD=07&ID_LV=4711&RNR=101",
-                               "http://srv.test/plix_chkl.php?CD=07&ID_LV=4711&RNR=102",
-                               "http://srv.test/plix_chkl.php?CD=07&ID_LV=4711&RNR=103"}));
+    EXPECT_EQ(market.urls,
+              (std::vector<std::string>{"http://srv.test/plix_chkl.php?CD=07&ID_LV=4711&RNR=101",
+                                        "http://srv.test/plix_chkl.php?CD=07&ID_LV=4711&RNR=102",
+                                        "http://srv.test/plix_chkl.php?CD=07&ID_LV=4711&RNR=103"}));
     EXPECT_EQ(st.PageOffset, 0);
     EXPECT_EQ(st.StartupStep, 503);
 
     market.urls.clear();
     viewall_Click(desk);
-    EXPECT_EQ(market.urls, std::vector<std::string>{"http://srv.test/plix_chkl.php?CD=09&ID_LV=4711"});
+    EXPECT_EQ(market.urls,
+              std::vector<std::string>{"http://srv.test/plix_chkl.php?CD=09&ID_LV=4711"});
 }
 
 TEST_F(HideShowTest, HideAllSendsNothingForAnEmptyOrOverstatedList) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "desk/core/activity_log.h"
-#include "desk/velto/log_commands.h"
 #include "desk/core/veltolog.h"
+#include "desk/velto/log_commands.h"
 #include "tests/support/desk_fixture.h"
 
 using namespace plix;

@@ -15,7 +15,7 @@ TEST_F(PagingTest, PagingStaysWithinTheList) {
     EXPECT_EQ(pagedOffset(0, 25, kNextPage), 10);
     EXPECT_EQ(pagedOffset(5, 25, kPreviousPage), 0);
     for (int button : {kNextPage, kPreviousPage, kFirstPage, kLastPage})
-        EXPECT_EQ(pagedOffset(0, 7, button), 0) << button;   // fewer than ten: always the first page
+        EXPECT_EQ(pagedOffset(0, 7, button), 0) << button;  // fewer than ten: always the first page
 }
 
 TEST_F(PagingTest, PageButtonsRedrawTheList) {
@@ -27,7 +27,7 @@ TEST_F(PagingTest, PageButtonsRedrawTheList) {
     EXPECT_EQ(market.count("chkl02"), 1);
     cvraag_Click(desk, kLastPage);
     EXPECT_EQ(velto.lnr[0].Caption, "16");
-    EXPECT_FALSE(velto.cvraag[0].Enabled);   // on the last page
+    EXPECT_FALSE(velto.cvraag[0].Enabled);  // on the last page
 
     cvraag_Click(desk, kToTray);
     EXPECT_FALSE(velto.form.Visible);

@@ -9,8 +9,8 @@
 #include "desk/net/protocol.h"
 #include "desk/net/transport.h"
 #include "platform/linux/curl_http_client.h"
-#include "tests/support/test_servers.h"
 #include "tests/support/desk_fixture.h"
+#include "tests/support/test_servers.h"
 
 namespace plix {
 namespace {
@@ -69,11 +69,13 @@ public:
             ++forwarded;
             // "http://host:port/path?query"
             const std::string& t = req.target;
-            const std::size_t hostStart = t.find("://") == std::string::npos ? 0 : t.find("://") + 3;
+            const std::size_t hostStart =
+                t.find("://") == std::string::npos ? 0 : t.find("://") + 3;
             const std::size_t pathStart = t.find('/', hostStart);
             const std::string hostPort = t.substr(hostStart, pathStart - hostStart);
             const std::size_t colon = hostPort.find(':');
-            httplib::Client origin(hostPort.substr(0, colon), std::stoi(hostPort.substr(colon + 1)));
+            httplib::Client origin(hostPort.substr(0, colon),
+                                   std::stoi(hostPort.substr(colon + 1)));
             httplib::Headers headers;
             for (const char* h : {"User-Agent", "Cache-Control", "Pragma"})
                 if (req.has_header(h)) headers.emplace(h, req.get_header_value(h));
@@ -109,7 +111,7 @@ TEST_F(Http, DirectGetIsFreshAndNamesTheAgent) {
     serverRequest(desk, " CONTEST ", Script::Ctrl, 1, {{"TXT", "a b&c"}});
     EXPECT_EQ(st.ServerReply, "page /plix_ctrl.php");
     std::lock_guard<std::mutex> g(origin.seen.lock);
-    EXPECT_EQ(origin.seen.target, "/plix_ctrl.php?CD=01&TXT=a%20b%26c");   // sent as built
+    EXPECT_EQ(origin.seen.target, "/plix_ctrl.php?CD=01&TXT=a%20b%26c");  // sent as built
     EXPECT_EQ(origin.seen.agent, "Wininet Test");
     EXPECT_EQ(origin.seen.cacheControl, "no-cache");
     EXPECT_EQ(origin.seen.pragma, "no-cache");
@@ -121,7 +123,7 @@ TEST_F(Http, BodiesArriveRawWhateverTheirSizeOrStatus) {
     std::string all;
     for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
     EXPECT_EQ(get("/bytes"), all);
-    EXPECT_EQ(get("/missing"), "<html>not here</html>");   // the status is not looked at
+    EXPECT_EQ(get("/missing"), "<html>not here</html>");  // the status is not looked at
 }
 
 TEST_F(Http, RefusedConnectionIsAFailedFetch) {
@@ -149,7 +151,7 @@ TEST_F(Http, DirectIgnoresAProxyInTheEnvironment) {
 TEST_F(Http, NamedProxyCarriesTheRequest) {
     ForwardingProxy proxy;
     st.UseProxy = 1;
-    st.ProxyServer = proxy.http.host();   // a proxy typed with its port
+    st.ProxyServer = proxy.http.host();  // a proxy typed with its port
     EXPECT_EQ(get("/via?CD=02&ID_LV=7"), "page /via");
     EXPECT_EQ(proxy.forwarded, 1);
     EXPECT_EQ(proxy.lastTarget, origin.http.url("/via?CD=02&ID_LV=7"));
@@ -179,7 +181,7 @@ TEST(HttpTimeout, ServerThatNeverAnswersEndsByTimeOut) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.body, "");
     EXPECT_FALSE(r.error.empty());
-    EXPECT_LT(took, std::chrono::seconds(5));   // ended by the time-out, not by the server
+    EXPECT_LT(took, std::chrono::seconds(5));  // ended by the time-out, not by the server
 }
 
 }  // namespace

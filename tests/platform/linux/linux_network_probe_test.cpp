@@ -43,7 +43,7 @@ TEST(LinuxProbe, TcpConnectSeesAListenerAndARefusal) {
         EXPECT_EQ(any.status, 0);
         EXPECT_EQ(any.data, "test");
     } else {
-        EXPECT_EQ(any.status, 11005);   // the listener is gone: refused, yet the host answered
+        EXPECT_EQ(any.status, 11005);  // the listener is gone: refused, yet the host answered
     }
     EXPECT_EQ(probe.resolve("localhost").value_or(0), kLoopback);
 }

@@ -15,13 +15,14 @@ public:
         const QString config = dir_.filePath(QStringLiteral("bus.conf"));
         QFile file(config);
         if (!file.open(QIODevice::WriteOnly)) return;
-        file.write(QStringLiteral(
-                       "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                       "<auth>EXTERNAL</auth><policy context=\"default\">"
-                       "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                       "<allow own=\"*\"/></policy></busconfig>")
-                       .arg(dir_.path())
-                       .toUtf8());
+        file.write(
+            QStringLiteral(
+                "<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                "<auth>EXTERNAL</auth><policy context=\"default\">"
+                "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                "<allow own=\"*\"/></policy></busconfig>")
+                .arg(dir_.path())
+                .toUtf8());
         file.close();
         daemon_.start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--nofork"), QStringLiteral("--print-address"),

@@ -30,7 +30,8 @@ struct OpenBox {
             box->button(QMessageBox::Cancel)->click();
         });
         QtMessageBoxes boxes;
-        EXPECT_EQ(boxes.show(message, "PLIX", MsgIcon::None, MsgButtons::OkCancel), MsgResult::Cancel);
+        EXPECT_EQ(boxes.show(message, "PLIX", MsgIcon::None, MsgButtons::OkCancel),
+                  MsgResult::Cancel);
     }
 };
 
@@ -57,7 +58,7 @@ TEST(QtTranslations, StandardButtonsSpeakTheInterfaceLanguage) {
     french.show("?");
     EXPECT_EQ(french.cancel, QStringLiteral("Annuler"));
 
-    EXPECT_FALSE(qt.use("en"));   // back to Qt's own English
+    EXPECT_FALSE(qt.use("en"));  // back to Qt's own English
     OpenBox again;
     again.show("?");
     EXPECT_EQ(again.cancel, QStringLiteral("Cancel"));

@@ -19,14 +19,14 @@ TEST(QtSound, PlaysWithoutWaitingAndStaysHarmlessWithoutSound) {
     QElapsedTimer clock;
     clock.start();
     sound.play(chime);
-    sound.play(chime);                       // again at once: no queue builds up
-    sound.play("/nonexistent/Notify.wav");   // missing file: silent
+    sound.play(chime);                      // again at once: no queue builds up
+    sound.play("/nonexistent/Notify.wav");  // missing file: silent
     sound.stop();
     sound.stop();
-    EXPECT_LT(clock.elapsed(), 500);         // the chime itself lasts 800 ms
+    EXPECT_LT(clock.elapsed(), 500);  // the chime itself lasts 800 ms
 
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        EXPECT_TRUE(sound.source().isEmpty());   // nothing started that could "play" for ever
+        EXPECT_TRUE(sound.source().isEmpty());  // nothing started that could "play" for ever
     } else {
         sound.play(chime);
         EXPECT_EQ(sound.source(), QString::fromStdString(chime));

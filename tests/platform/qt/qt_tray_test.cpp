@@ -12,20 +12,21 @@
 #include <vector>
 
 #include "platform/qt/qt_tray.h"
-#include "tests/support/qt_app.h"
 #include "tests/platform/qt/private_bus.h"
+#include "tests/support/qt_app.h"
 
 namespace plix {
 namespace {
 
 class QtTrayTest : public ::testing::Test {
 protected:
-    bool appReady = (plix::testing::app(), true);   // before any widget
+    bool appReady = (plix::testing::app(), true);  // before any widget
     bool trayThere = false;
     std::vector<TrayClick> clicks;
     QWidget window;
     std::unique_ptr<QtTray> make(TrayRetry retry = {10, 5}) {
-        auto tray = std::make_unique<QtTray>(&window, [this] { return trayThere; }, retry);
+        auto tray = std::make_unique<QtTray>(
+            &window, [this] { return trayThere; }, retry);
         tray->onClick([this](TrayClick c) { clicks.push_back(c); });
         return tray;
     }
@@ -38,7 +39,7 @@ TEST_F(QtTrayTest, ALateTrayIsFoundByRetrying) {
     EXPECT_TRUE(tray->retrying());
     // Qt settles on the kind of tray at its first icon: none is made early.
     EXPECT_EQ(tray->icon(), nullptr);
-    trayThere = true;   // the desktop's panel has started
+    trayThere = true;  // the desktop's panel has started
     EXPECT_TRUE(QTest::qWaitFor([&] { return tray->installed(); }, 2000));
     EXPECT_FALSE(tray->retrying());
     ASSERT_NE(tray->icon(), nullptr);
@@ -48,7 +49,7 @@ TEST_F(QtTrayTest, ALateTrayIsFoundByRetrying) {
     EXPECT_FALSE(tray->installed());
     EXPECT_FALSE(tray->icon()->isVisible());
     EXPECT_FALSE(tray->showMessage(QStringLiteral("PLIX"), QStringLiteral("Roof repair")));
-    EXPECT_TRUE(tray->install());   // there now: at once
+    EXPECT_TRUE(tray->install());  // there now: at once
 }
 
 TEST_F(QtTrayTest, RetryingStopsAfterAWhile) {
@@ -56,7 +57,7 @@ TEST_F(QtTrayTest, RetryingStopsAfterAWhile) {
     EXPECT_FALSE(tray->install());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !tray->retrying(); }, 2000));
     EXPECT_FALSE(tray->installed());
-    tray->remove();   // stops a retry too, and is harmless twice
+    tray->remove();  // stops a retry too, and is harmless twice
     tray->remove();
 }
 
@@ -65,14 +66,14 @@ TEST_F(QtTrayTest, LinuxTrayClicksMapToTheProgramsActions) {
     trayThere = true;
     ASSERT_TRUE(tray->install());
     QSystemTrayIcon& icon = *tray->icon();
-    emit icon.activated(QSystemTrayIcon::Trigger);          // StatusNotifierItem left click
-    emit icon.activated(QSystemTrayIcon::DoubleClick);      // same click's double on XEmbed trays
+    emit icon.activated(QSystemTrayIcon::Trigger);      // StatusNotifierItem left click
+    emit icon.activated(QSystemTrayIcon::DoubleClick);  // same click's double on XEmbed trays
     emit icon.activated(QSystemTrayIcon::MiddleClick);
-    emit icon.activated(QSystemTrayIcon::Context);          // the menu opens by itself
+    emit icon.activated(QSystemTrayIcon::Context);  // the menu opens by itself
     EXPECT_EQ(clicks, (std::vector<TrayClick>{TrayClick::Left, TrayClick::Middle}));
 
     clicks.clear();
-    emit icon.activated(QSystemTrayIcon::DoubleClick);      // a double click on its own counts
+    emit icon.activated(QSystemTrayIcon::DoubleClick);  // a double click on its own counts
     EXPECT_EQ(clicks, (std::vector<TrayClick>{TrayClick::Double}));
 }
 
@@ -101,8 +102,8 @@ TEST_F(QtTrayTest, MenuOpensWithAnEntryThatShowsTheWindow) {
 TEST_F(QtTrayTest, ARestoreFromTheTaskBarReachesTheProgramOnlyWithoutIcon) {
     auto tray = make();
     window.showMinimized();
-    window.showNormal();   // the user, through the task bar
-    EXPECT_TRUE(clicks.empty());   // reported after the event, not inside it
+    window.showNormal();          // the user, through the task bar
+    EXPECT_TRUE(clicks.empty());  // reported after the event, not inside it
     // Only the queued report runs: window-system events would leave Qt's
     // input devices behind at exit.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
@@ -110,7 +111,7 @@ TEST_F(QtTrayTest, ARestoreFromTheTaskBarReachesTheProgramOnlyWithoutIcon) {
 
     clicks.clear();
     trayThere = true;
-    ASSERT_TRUE(tray->install());   // with an icon, hiding hides: nothing to report
+    ASSERT_TRUE(tray->install());  // with an icon, hiding hides: nothing to report
     window.showMinimized();
     window.showNormal();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
@@ -140,7 +141,7 @@ TEST(StatusNotifierHost, IsReadFromTheWatcherOnTheBus) {
     plix::testing::PrivateBus bus;
     ASSERT_FALSE(bus.address().isEmpty());
     QDBusConnection client = bus.connect("client");
-    EXPECT_EQ(statusNotifierHost(client), std::nullopt);   // a desktop without any
+    EXPECT_EQ(statusNotifierHost(client), std::nullopt);  // a desktop without any
 
     QThread thread;
     FakeWatcher watcher;
@@ -150,7 +151,7 @@ TEST(StatusNotifierHost, IsReadFromTheWatcherOnTheBus) {
     ASSERT_TRUE(service.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
     ASSERT_TRUE(service.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
                                        QDBusConnection::ExportAllProperties));
-    EXPECT_EQ(statusNotifierHost(client), false);   // the panel is still starting
+    EXPECT_EQ(statusNotifierHost(client), false);  // the panel is still starting
     watcher.host = true;
     EXPECT_EQ(statusNotifierHost(client), true);
     service.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
