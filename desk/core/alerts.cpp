@@ -20,12 +20,22 @@ void Stop_Sound(Desk& d) {
     if (d.os.sound) d.os.sound->stop();
 }
 
-void alertRequest(Desk& d, std::string_view title) {
+void alertRequest(Desk& d) {
     DeskState& s = d.st;
     if (s.SoundArmed != 1 || s.SupplierList[27] != "ja") return;
     Play_Sound(d, kAlertSound);
     s.SoundArmed = 0;
-    if (d.os.notifier) d.os.notifier->notify(programTitle(s), std::string(title));
+}
+
+void notifyNewRequests(Desk& d, const std::vector<std::string>& titles) {
+    const DeskState& s = d.st;
+    if (titles.empty() || s.SupplierList[27] != "ja" || !d.os.notifier) return;
+    std::string text = titles.front();
+    if (titles.size() > 1) {
+        const std::string& several = s.LanguageTable[80].empty() ? "New requests" : s.LanguageTable[80];
+        text = several + " (" + std::to_string(titles.size()) + "): " + titles.front();
+    }
+    d.os.notifier->notify(programTitle(s), text);
 }
 
 void showMainWindow(Desk& d) {

@@ -31,6 +31,18 @@ void decodeCountryBlock(DeskState& s) {
     }
 }
 
+// Writes a record file; a failure is told to the user with the file's path
+// and the system's reason, since what was set now lasts only for this run.
+bool storeRecord(Desk& d, const char* name, const std::string& record) {
+    std::string why;
+    if (writeFileAtomic(d.file(name), record, &why)) return true;
+    if (d.os.messages)
+        d.os.messages->show(d.file(name).string() + " cannot be written: " + why +
+                                ".\nThe settings hold until the program ends and are saved again at the next save.",
+                            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+    return false;
+}
+
 }  // namespace
 
 std::string stripsp(std::string_view text) {
@@ -120,14 +132,16 @@ void checkSupplierNumber(Desk& d) {
 
 void savedat(Desk& d) {
     DeskState& s = d.st;
-    if (s.SettingsDirty == 1) {
+    // A record whose last write failed is written again even when nothing
+    // changed since: what it holds is still only in memory.
+    if (s.SettingsDirty == 1 || s.SettingsWriteFailed == 1) {
         s.SystemList[18] = numText(s.SupplierNumber + kSupplierNumberCheck);
         writeInto(s.SettingsRecord, kSystemItemsOffset, kRecordSize,
                   buildItemList(std::span(s.SystemList.data(), kSystemItemsStored)));
         writeSupplierItems(s.SettingsRecord, s.SupplierList);
-        writeFileAtomic(d.file(kSettingsFile), s.SettingsRecord);
+        s.SettingsWriteFailed = storeRecord(d, kSettingsFile, s.SettingsRecord) ? 0 : 1;
     }
-    if (s.FilterState > 0) writeFileAtomic(d.file(kFilterFile), s.FilterRecord);
+    if (s.FilterState > 0) storeRecord(d, kFilterFile, s.FilterRecord);
 }
 
 void makesys(Desk& d) {

@@ -7,10 +7,17 @@ void syncTimers(Desk& d) {
     if (d.os.scheduler) d.os.scheduler->sync();
 }
 
+// The caption says so while plixlog.txt cannot be written.
+void showLogState(Desk& d) {
+    const std::string& note = d.st.LogWriteNote;
+    d.veltolog.form.Caption = note.empty() ? "Log" : "Log  -  " + note;
+}
+
 }  // namespace
 
 void veltolog_Load(Desk& d) {
     VeltologForm& w = d.veltolog;
+    showLogState(d);
     w.form.Left = 50;
     w.form.Top = 100;
     w.form.Loaded = true;
@@ -23,6 +30,7 @@ void veltolog_Load(Desk& d) {
 void veltolog_Timer1_Timer(Desk& d) {
     VeltologForm& w = d.veltolog;
     if (!w.form.Loaded) return;
+    showLogState(d);
     if (d.st.LogEntryFlag == 1) {
         d.st.LogEntryFlag = 2;
         w.tlog.Text += d.st.LastLogEntry;

@@ -63,6 +63,7 @@ VeltoForm::VeltoForm() {
     frlogin.Visible = false;
     place(tlogin, 200, 300, 2400, 315);
     place(tpasw, 2700, 300, 2400, 315);
+    place(cexl, 3700, 900, 1400, 380);
 
     place(frlan, 100, 1800, 5250, 2200);
     frlan.Visible = false;

@@ -34,6 +34,7 @@ struct VeltoForm {
 
     Frame frlogin{.Caption = "Login"};
     TextBox tlogin{}, tpasw{};
+    Button cexl{.Caption = "&Close"};   // Escape in the frame does the same
 
     Frame frlan{.Caption = "LAN"};
     std::array<OptionButton, 2> optlan{};

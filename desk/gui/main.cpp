@@ -17,6 +17,7 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
+#include "platform/qt/quit_signals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -55,6 +56,9 @@ int main(int argc, char** argv) {
     windows.drawBefore(events);
     scheduler.setAfterTick([&windows] { windows.redraw(); });
 
+    // Boxes stand on the main window, so the window never covers one.
+    messages.setParent(&window);
+
     // The notification-area icon stands for the main window and pops up MnBar;
     // notifications fall back to the icon's message where no service answers.
     plix::QtTray tray(&window);
@@ -66,6 +70,12 @@ int main(int argc, char** argv) {
     plix::wireAlerts(desk, [&windows] { windows.redraw(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
                      [&windows](QSessionManager&) { windows.setSystemShuttingDown(); });
+    // A SIGTERM from the session (Linux has no "cancel" for it) saves and quits
+    // as the end of the desktop session does.
+    plix::QuitSignals quitSignals([&desk, &windows] {
+        plix::Form_QueryUnload(desk, plix::UnloadMode::SystemShutdown);
+        windows.redraw();
+    });
 
     plix::Form_Load(desk);
     if (desk.st.ProgramEnded) return 0;

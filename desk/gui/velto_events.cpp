@@ -1,6 +1,7 @@
 // The main window's buttons, menu items and keys, wired to its procedures.
 #include <QAction>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include "desk/gui/velto_view.h"
 #include "desk/velto/commands.h"
@@ -56,6 +57,13 @@ void VeltoView::wireLogin() {
     };
     onEnter(f.tlogin, tlogin_KeyPress);
     onEnter(f.tpasw, tpasw_KeyPress);
+    binder().onClick(f.cexl, [&d] { cexl_Click(d); });
+    // Escape anywhere in the frame is its close button.
+    if (QWidget* frame = widgetOf(&f.frlogin)) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), frame);
+        escape->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(escape, &QShortcut::activated, this, [this, &d] { run([&d] { cexl_Click(d); }); });
+    }
 }
 
 }  // namespace plix

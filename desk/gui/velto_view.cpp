@@ -47,6 +47,7 @@ void VeltoView::buildControls() {
     auto* login = b.make<QGroupBox>(start, f.frlogin);
     b.makeText(login, f.tlogin);
     static_cast<QLineEdit*>(b.makeText(login, f.tpasw))->setEchoMode(QLineEdit::Password);
+    b.make<QPushButton>(login, f.cexl);
 
     auto* lan = b.make<QGroupBox>(start, f.frlan);
     for (auto& o : f.optlan) b.makeOption(lan, o);

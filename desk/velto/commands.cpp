@@ -1,6 +1,5 @@
 #include "desk/velto/commands.h"
 
-#include "desk/core/settings.h"
 #include "desk/core/veltolog.h"
 #include "desk/velto/startup.h"
 
@@ -47,8 +46,7 @@ void clrscr(Desk& d) {
 void close_ze2002_Click(Desk& d) {
     d.st.IdleTicks = 0;
     clrscr(d);
-    savedat(d);
-    Mnexit_Click(d);
+    Mnexit_Click(d);   // saves what is unsaved, then quits
 }
 
 }  // namespace plix

@@ -9,15 +9,23 @@
 
 namespace plix {
 
-// The update question; true when the program is ending for the update.
+// The update question; true when the program is ending for the update. It
+// ends only once the desktop took the download's address: otherwise the user
+// is told where to fetch it and the old version goes on.
 static bool offerUpdate(Desk& d) {
     DeskState& s = d.st;
     const MsgResult answer = d.os.messages->show(s.LanguageTable[88], s.LanguageTable[89],
                                                  MsgIcon::None, MsgButtons::OkCancel);
     if (answer != MsgResult::Ok) return false;
+    const std::string address = "http://" + s.ServerHost + "/update/raridi.exe";
     d.velto.form.Pointer = MousePointer::Hourglass;
-    if (d.os.urls) d.os.urls->open("http://" + s.ServerHost + "/update/raridi.exe");
+    const bool opened = d.os.urls && d.os.urls->open(address);
     d.velto.form.Pointer = MousePointer::Default;
+    if (!opened) {
+        d.os.messages->show("The download could not be started. Fetch the new version by hand from:\n" + address,
+                            s.LanguageTable[89], MsgIcon::Exclamation, MsgButtons::Ok);
+        return false;
+    }
     close_ze2002_Click(d);
     return true;
 }

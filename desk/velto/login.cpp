@@ -40,6 +40,11 @@ void tlogin_KeyPress(Desk& d, int& KeyAscii) {
 
 void tpasw_Change(Desk&) {}
 
+void cexl_Click(Desk& d) {
+    d.velto.frlogin.Visible = false;
+    d.velto.tpasw.Text.clear();
+}
+
 long long loginReplyNumber(std::string_view reply) {
     return valInt(afterMarker(reply, "ID_LV=").value_or(std::string_view()));
 }

@@ -15,6 +15,9 @@ void tlogin_KeyPress(Desk& d, int& KeyAscii);
 // Enter in the password box sends the login.
 void tpasw_KeyPress(Desk& d, int& KeyAscii);
 void tpasw_Change(Desk& d);
+// The frame's close button (and Escape in the frame): hides the frame; the
+// typed password goes with it.
+void cexl_Click(Desk& d);
 
 // The number a login reply names ("ID_LV=" and its leading number); 0 when
 // the reply names none.

@@ -71,6 +71,9 @@ void preset(Desk& d) {
 bool Form_QueryUnload(Desk& d, UnloadMode mode) {
     d.velto.form.Visible = false;
     if (mode == UnloadMode::Program || mode == UnloadMode::SystemShutdown) {
+        // The end of the desktop session (or a SIGTERM from it) saves as every
+        // other way out does; a quit that already ran has saved.
+        if (!d.st.ProgramEnded) savedat(d);
         deleteTrayIcon(d);
         Form_Unload(d);
         d.velto.form.Loaded = false;
@@ -82,7 +85,10 @@ bool Form_QueryUnload(Desk& d, UnloadMode mode) {
 
 void Form_Unload(Desk& d) { Stop_Sound(d); }
 
+// Every way out passes here or through Form_QueryUnload: settings and
+// filters not yet written are saved first.
 void Mnexit_Click(Desk& d) {
+    savedat(d);
     Stop_Sound(d);
     deleteTrayIcon(d);
     unloadall(d);

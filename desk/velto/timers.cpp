@@ -8,6 +8,7 @@
 #include "desk/core/number.h"
 #include "desk/inbox/change_poll.h"
 #include "desk/inbox/inbox.h"
+#include "desk/inbox/server_message.h"
 #include "desk/lang/language_table.h"
 #include "desk/velto/language_menu.h"
 #include "desk/velto/contest.h"
@@ -115,6 +116,11 @@ void endOfSequence(Desk& d) {
 void Timer2_Timer(Desk& d) {
     DeskState& s = d.st;
     VeltoForm& f = d.velto;
+    // While a message box waits for the user, the steps that could ask the
+    // same question again over it (the connection test) or hide the window
+    // under it (the end of the sequence) wait for it to close.
+    const bool boxOpen = anyBoxOpen(d.os.messages);
+
     // The reactions window's watch comes first here when that window is built:
     // while it is open ReactionsWatch is 1; once it closes, the main window
     // goes back to SavedLeft/SavedTop.
@@ -126,7 +132,7 @@ void Timer2_Timer(Desk& d) {
         getofp(d);
     }
     if (s.StartupStep == 0 && s.TestFailed == 0 && s.InboxLoaded != 0) f.ltest.Visible = false;
-    if (s.StartupStep == 499) endOfSequence(d);
+    if (s.StartupStep == 499 && !boxOpen) endOfSequence(d);
     if (s.StartupStep == 500) {
         if (s.InboxLoaded == 0) {
             f.ltest.Visible = true;
@@ -142,7 +148,7 @@ void Timer2_Timer(Desk& d) {
         f.ltest.Caption += s.LineBreak + s.StatusLine1;
         s.StartupStep = 501;
     }
-    if (s.StartupStep == 503) {
+    if (s.StartupStep == 503 && !boxOpen) {
         unloadall(d);
         if (s.IdMismatch != 1) f.frlogin.Visible = false;
         f.ltest.Left = 200;
@@ -166,16 +172,24 @@ void Timer4_Timer(Desk& d) {
 }
 
 // The change-poll countdown. After 30 idle ticks (a minute) the poll slows
-// to every 60 ticks and each poll hides the window to the tray.
+// to every 60 ticks and each poll hides the window to the tray. A countdown
+// at or below 0 is due, so a record without a usable interval (empty, 0,
+// negative, not a number) polls at the minimum instead of never.
 void Timer5_Timer(Desk& d) {
     DeskState& s = d.st;
     // Saturates: while polls are blocked nothing caps the count, and it must
     // not wrap round to a negative idle time.
     if (s.IdleTicks < std::numeric_limits<std::int16_t>::max()) ++s.IdleTicks;
+    // Server messages that came while another box was open, now it closed.
+    if (!anyBoxOpen(d.os.messages)) {
+        handleHeldMessages(d);
+        if (s.ProgramEnded) return;   // a held quit order
+    }
     if (s.Disconnected != 1) --s.PollCountdown;
-    if (s.IdMismatch != 1 && s.PollCountdown == 0) {
+    if (s.IdMismatch != 1 && s.PollCountdown <= 0) {
         s.PollCountdown = valInt(s.SystemList[0]);
-        if (s.IdleTicks >= 30 && s.TestMode != 1) {
+        // The window stays up under an open box until it is answered.
+        if (s.IdleTicks >= 30 && s.TestMode != 1 && !anyBoxOpen(d.os.messages)) {
             s.IdleTicks = 30;
             s.PollCountdown = std::max<long long>(s.PollCountdown, 60);
             ttray_Click(d);

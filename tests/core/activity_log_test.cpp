@@ -5,7 +5,9 @@
 #include <regex>
 
 #include "desk/core/activity_log.h"
+#include "desk/core/veltolog.h"
 #include "desk/net/transport.h"
+#include "desk/velto/commands.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {
@@ -40,27 +42,43 @@ TEST_F(ActivityLog, OneEntryPerExchangeAppendedInOrder) {
     EXPECT_EQ(st.LastLogEntry.substr(0, 11), " GETCHANGE ");
 }
 
-TEST_F(ActivityLog, UnwritableFileIsReportedOnceAndNeverStopsTheFetch) {
+TEST_F(ActivityLog, UnwritableFileIsReportedWhereItStaysVisibleOncePerStreak) {
     std::filesystem::create_directory(folder / kLogFile);   // a folder where the file should be
     st.OnlineFlag = 1;
     st.LogEnabled = 1;
     st.LineBreak = "\r\n";
+    VeltologForm& w = desk.veltolog;
+    attachWindowTimers(desk, fakes.scheduler);
+    veltolog_Load(desk);
     velto.ltest.Caption = "Testing connection";
+    velto.ltest.Visible = false;   // under the request list: not raised for the note
     exchange(" A ", "http://a/1", "one");
     EXPECT_EQ(st.ServerReply, "one");
-    EXPECT_EQ(st.LogWriteFailed, 1);
-    EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\nplixlog.txt cannot be written");
-    EXPECT_TRUE(velto.ltest.Visible);
-    exchange(" B ", "http://a/2", "two");
-    EXPECT_EQ(st.ServerReply, "two");
-    EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\nplixlog.txt cannot be written");
-    EXPECT_EQ(st.LogEntryFlag, 1);   // the log window still gets the entry
-    EXPECT_NE(st.LastLogEntry.find("two"), std::string::npos);
+    EXPECT_FALSE(velto.ltest.Visible);
+    EXPECT_EQ(velto.ltest.Caption, "Testing connection");
+    fakes.scheduler.advance(1000);
+    const std::string note = "plixlog.txt cannot be written: Is a directory";
+    EXPECT_EQ(desk.veltolog.form.Caption, "Log  -  " + note);
+    EXPECT_EQ(w.tlog.Text.find(note), 0u);   // and once in the log itself, before the entry
+    EXPECT_NE(w.tlog.Text.find("one"), std::string::npos);
 
-    std::filesystem::remove(folder / kLogFile);   // writable again: the next failure is news
+    velto.ltest.Visible = true;   // the status line is up: a note there only for a new streak
+    exchange(" B ", "http://a/2", "two");
+    fakes.scheduler.advance(1000);
+    EXPECT_EQ(velto.ltest.Caption, "Testing connection");
+    EXPECT_EQ(w.tlog.Text.find(note, 1), std::string::npos);
+    EXPECT_NE(w.tlog.Text.find("two"), std::string::npos);   // the log window still gets the entry
+
+    std::filesystem::remove(folder / kLogFile);   // writable again
     exchange(" C ", "http://a/3", "three");
-    EXPECT_EQ(st.LogWriteFailed, 0);
+    fakes.scheduler.advance(1000);
+    EXPECT_EQ(desk.veltolog.form.Caption, "Log");
     EXPECT_NE(folder.read(kLogFile).find("three"), std::string::npos);
+
+    std::filesystem::remove(folder / kLogFile);   // fails again: a new streak is news
+    std::filesystem::create_directory(folder / kLogFile);
+    exchange(" D ", "http://a/4", "four");
+    EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\n" + note);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
 
 #include "tests/support/gui_fixture.h"
 
@@ -52,6 +54,26 @@ TEST_F(LoginFrameTest, LogsInFromTheKeyboard) {
     window.actionOf(velto.login)->trigger();
     EXPECT_TRUE(name->text().isEmpty());
     EXPECT_TRUE(password->text().isEmpty());
+}
+
+TEST_F(LoginFrameTest, EscapeOrItsButtonClosesTheFrame) {
+    load();
+    QWidget* frame = window.widgetOf(&velto.frlogin);
+    auto* close = qobject_cast<QPushButton*>(window.widgetOf(&velto.cexl));
+    auto* escape = frame ? frame->findChild<QShortcut*>() : nullptr;
+    ASSERT_TRUE(close && escape);
+    EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
+    EXPECT_EQ(escape->context(), Qt::WidgetWithChildrenShortcut);   // only while the frame has the focus
+
+    window.actionOf(velto.login)->trigger();
+    velto.tpasw.Text = "half typed";
+    emit escape->activated();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_EQ(velto.tpasw.Text, "");
+
+    window.actionOf(velto.login)->trigger();
+    close->click();
+    EXPECT_FALSE(frame->isVisible());
 }
 
 }  // namespace

@@ -150,6 +150,32 @@ TEST_F(RequestListTest, OneAlertPerFetchThatRunsToItsEnd) {
     EXPECT_EQ(fakes.sound.played.size(), 1u);
 }
 
+TEST_F(RequestListTest, TheNotificationNamesWhatIsNewSinceThePreviousFetch) {
+    const auto told = [this] {
+        return fakes.notifier.shown.empty() ? std::string() : fakes.notifier.shown.back().text;
+    };
+    st.LanguageTable[80] = "New requests";
+    serveList({record(1, "onb"), record(2, "mut"), record(3)});
+    getvraag(desk);
+    EXPECT_EQ(told(), "New requests (2): Title 1");
+
+    // A new request further down is named, not the old new one on top.
+    serveList({record(1, "onb"), record(2, "mut"), record(3), record(4, "onb")});
+    getvraag(desk);
+    EXPECT_EQ(told(), "Title 4");
+    getvraag(desk);   // nothing new since: nothing told
+    EXPECT_EQ(fakes.notifier.shown.size(), 2u);
+
+    // Changed once more (its text differs): named again. A failed fetch in
+    // between forgets nothing.
+    market.answer("chkl02", "");
+    getvraag(desk);
+    serveList({record(1, "onb"), record(2, "mut", "new details"), record(3), record(4, "onb")});
+    getvraag(desk);
+    EXPECT_EQ(told(), "Title 2");
+    EXPECT_EQ(fakes.notifier.shown.size(), 3u);
+}
+
 TEST_F(RequestListTest, RepliesWithoutAListLeaveRowsHiddenAndTheCaptionAlone) {
     serveList({record(1), record(2)});
     getvraag(desk);

@@ -108,5 +108,15 @@ TEST_F(ConnectionTest, AcceptingTheUpdateOpensTheDownloadSavesAndQuits) {
     EXPECT_TRUE(std::filesystem::exists(folder / "pxini.dat"));   // saved as the Exit menu does
 }
 
+TEST_F(ConnectionTest, AnUpdateThatCannotBeOpenedKeepsTheProgramRunning) {
+    fakes.urls.works = false;
+    run("cnt=:1<br>VERSIE=1.07");
+    EXPECT_FALSE(st.ProgramEnded);
+    EXPECT_TRUE(velto.form.Loaded);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);   // the question, then where to fetch it by hand
+    EXPECT_NE(fakes.messages.shown[1].text.find("http://www.plix.test/update/raridi.exe"), std::string::npos);
+    EXPECT_EQ(st.ConnectState, 2);
+}
+
 }  // namespace
 }  // namespace plix

@@ -175,6 +175,26 @@ TEST_F(LoginTest, NumberTooLongForTheRecordIsRefused) {
     EXPECT_EQ(st.SettingsRecord.substr(30, 9), std::string("99999999\x02", 9));
 }
 
+TEST_F(LoginTest, AFailedWriteOfTheRecordIsToldAndTriedAgainAtTheNextSave) {
+    std::filesystem::create_directory(folder / "pxini.dat.tmp");   // stands where the write goes
+    type("smith", "secret");
+    reply("ID_LV=42");
+    enter(velto.tpasw);
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    const std::string& told = fakes.messages.shown[0].text;
+    EXPECT_NE(told.find((folder / kSettingsFile).string()), std::string::npos);
+    EXPECT_NE(told.find("Is a directory"), std::string::npos);
+    EXPECT_EQ(st.SupplierNumber, 42);   // the login holds for this run
+    EXPECT_EQ(st.StartupStep, 503);
+    EXPECT_FALSE(std::filesystem::exists(folder / kSettingsFile));
+
+    std::filesystem::remove(folder / "pxini.dat.tmp");
+    st.SettingsDirty = 0;   // as the settings frame's timer leaves it
+    savedat(desk);
+    EXPECT_EQ(folder.read(kSettingsFile).substr(30, 8), "42      ");
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
+}
+
 TEST_F(LoginTest, LoginAfterAFailedCheckStartsThePollAgain) {
     // At load the stored number failed its check: the poll was held back and
     // its countdown ran past zero.

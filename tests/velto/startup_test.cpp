@@ -2,6 +2,7 @@
 
 #include "desk/core/alerts.h"
 #include "desk/core/settings.h"
+#include "desk/velto/commands.h"
 #include "desk/velto/startup.h"
 #include "desk/velto/tray.h"
 #include "tests/support/desk_fixture.h"
@@ -84,6 +85,35 @@ TEST_F(StartupTest, QuitStopsTheSoundAndRemovesTheIcon) {
     EXPECT_TRUE(st.ProgramEnded);
 }
 
+TEST(QuitPaths, EveryWayOutSavesWhatIsUnsavedAndTheCloseBoxOnlyHides) {
+    const std::function<void(Desk&)> ways[] = {
+        Mnexit_Click, close_ze2002_Click,
+        [](Desk& d) { Form_QueryUnload(d, UnloadMode::SystemShutdown); },   // also a SIGTERM
+        [](Desk& d) { Form_QueryUnload(d, UnloadMode::Program); }};
+    for (const auto& way : ways) {
+        plix::testing::TempFolder folder;
+        FakeServices fakes;
+        Desk d{fakes.bundle(), DeskConfig{folder.path(), "www.x.test"}};
+        d.st.SettingsDirty = 1;
+        d.st.SystemList[0] = "17";
+        d.st.FilterState = 1;
+        d.st.FilterRecord.replace(0, 5, "words");
+        way(d);
+        EXPECT_TRUE(d.st.ProgramEnded);
+        EXPECT_NE(folder.read(kSettingsFile).find("<17>"), std::string::npos);
+        EXPECT_EQ(folder.read(kFilterFile).substr(0, 5), "words");
+        EXPECT_TRUE(fakes.messages.shown.empty());
+    }
+
+    plix::testing::TempFolder folder;
+    FakeServices fakes;
+    Desk d{fakes.bundle(), DeskConfig{folder.path(), "www.x.test"}};
+    d.st.SettingsDirty = 1;
+    EXPECT_TRUE(Form_QueryUnload(d, UnloadMode::CloseBox));
+    EXPECT_FALSE(d.st.ProgramEnded);
+    EXPECT_FALSE(std::filesystem::exists(folder / kSettingsFile));
+}
+
 TEST_F(StartupTest, TimersStartAsDesigned) {
     Form_Load(desk);
     const TimerControl* timers[] = {&velto.Timer1, &velto.Timer2, &velto.Timer3,
@@ -129,7 +159,7 @@ TEST(AlertsQuit, QuittingWhileTheAlertPlaysStopsItBeforeTheIconGoes) {
     d.st.SoundArmed = 1;
     d.st.SupplierList[27] = "ja";
     ttray_Click(d);
-    alertRequest(d, "Roof repair");
+    alertRequest(d);
     log.clear();
     Mnexit_Click(d);
     EXPECT_EQ(log, (std::vector<std::string>{"stop", "remove icon"}));

@@ -1,6 +1,9 @@
 // The start-up sequence and the poll rhythm on the simulated clock.
-#include "desk/velto/timers.h"
+#include "desk/core/alerts.h"
+#include "desk/core/settings.h"
 #include "desk/velto/commands.h"
+#include "desk/velto/timers.h"
+#include "desk/velto/tray.h"
 #include "tests/support/inbox_fixture.h"
 
 namespace plix::testing {
@@ -149,14 +152,51 @@ TEST_F(TimersTest, CountdownStandsStillWhileDisconnected) {
     EXPECT_EQ(pollTimes.size(), 1u);
 }
 
-TEST_F(TimersTest, EmptyPollIntervalMeansNoPollForTheRun) {
+TEST_F(TimersTest, ARecordWithoutAPollIntervalPollsAtTheMinimum) {
+    // As a fresh installation has it: a supplier with its check value, no interval.
+    std::string items;
+    for (int i = 0; i < 18; ++i) items += "<>";
+    folder.write(kSettingsFile, RecordBuilder().at(31, "4711").at(39, "\x01").at(801, items + "<587915>").record);
+    loaddat(desk);
+    ASSERT_EQ(st.SupplierNumber, 4711);
+    ASSERT_EQ(st.SystemList[0], "");
     recordPolls();
-    st.SystemList[0] = "";
-    st.PollCountdown = 0;
     wireTimers(desk);
-    fakes.scheduler.advance(600000);
-    EXPECT_TRUE(pollTimes.empty());
-    EXPECT_LT(st.PollCountdown, 0);
+    fakes.scheduler.advance(60000);
+    EXPECT_EQ(pollTimes, (std::vector<long long>{2000, 12000, 22000, 32000, 42000, 52000}));
+
+    // Zero, negative or no number at all: the same minimum.
+    for (const char* interval : {"0", "-3", "often"}) {
+        st.SystemList[0] = interval;
+        st.IdleTicks = 0;
+        pollTimes.clear();
+        fakes.scheduler.advance(20000);
+        EXPECT_EQ(pollTimes.size(), 2u) << interval;
+    }
+}
+
+TEST_F(TimersTest, WhileABoxIsOpenTheSequenceWaitsAndTheWindowStaysUp) {
+    market.answer("ctrl01", "cnt=x5<br>VERSIE=1.07");
+    fakes.messages.answers = {MsgResult::Cancel};
+    st.StartupStep = 503;
+    st.IdleTicks = 40;   // idle: a poll would hide the window to the tray
+    wireTimers(desk);
+    fakes.messages.whileOpen = [this] {   // the timers run under the update question
+        fakes.scheduler.advance(30000);
+        EXPECT_EQ(st.StartupStep, 499);   // the list is drawn; the end of the sequence waits
+        EXPECT_EQ(visibleRows(), 2);
+        EXPECT_TRUE(velto.form.Visible);
+        EXPECT_FALSE(fakes.tray.installed());
+        EXPECT_GE(market.count("chkl03"), 1);   // the poll goes on beneath it
+        trayClicked(desk, TrayClick::Left);
+        fakes.scheduler.advance(30000);
+        EXPECT_EQ(st.StartupStep, 503);
+        EXPECT_EQ(fakes.messages.shown.size(), 1u);   // not asked again over itself
+    };
+    velto.form.Visible = true;
+    second();
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_FALSE(st.ProgramEnded);
 }
 
 TEST_F(TimersTest, IdleCountSaturatesWhilePollsAreBlocked) {

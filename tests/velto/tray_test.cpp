@@ -21,7 +21,8 @@ TEST_F(TrayTest, WithoutSoundOrNotificationServicesNothingBreaks) {
     Desk bare{Services{}, DeskConfig{folder.path(), "www.x.test"}};
     bare.st.SoundArmed = 1;
     bare.st.SupplierList[27] = "ja";
-    alertRequest(bare, "Roof repair");
+    alertRequest(bare);
+    notifyNewRequests(bare, {"Roof repair"});
     Stop_Sound(bare);
     ttray_Click(bare);
     showMainWindow(bare);
