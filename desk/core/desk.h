@@ -15,12 +15,14 @@ namespace plix {
 
 struct DeskConfig {
     std::filesystem::path folder = ".";            // the working folder with the data files
-    std::string defaultHost = buildDefaultHost();   // server host when the record names none
+    std::string defaultHost = buildDefaultHost();  // server host when the record names none
 };
 
 struct Desk {
     Desk(Services services, DeskConfig config)
-        : os(services), folder(std::move(config.folder)), defaultHost(std::move(config.defaultHost)) {}
+        : os(services),
+          folder(std::move(config.folder)),
+          defaultHost(std::move(config.defaultHost)) {}
 
     DeskState st;
 

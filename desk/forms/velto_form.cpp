@@ -6,7 +6,7 @@ namespace plix {
 VeltoForm::VeltoForm() {
     place(fr_start, 100, 60, 5450, 5200);
     place(ltest, 200, 200, 4900, 1500);
-    ltest.UseMnemonic = false;   // status lines, some of them the server's
+    ltest.UseMnemonic = false;  // status lines, some of them the server's
 
     // The request list lies over the start frame's contents.
     place(fr_vraag, 60, 0, 5330, 5000);
@@ -20,7 +20,8 @@ VeltoForm::VeltoForm() {
         place(cvink[i], 4140, top, 340, 340);
         place(cnew[i], 4520, top, 340, 340);
         place(chand[i], 4900, top, 300, 340);
-        for (Label* l : {&lnr[i], &ltime[i], &lvraag[i]}) l->UseMnemonic = false;   // the server's texts
+        for (Label* l : {&lnr[i], &ltime[i], &lvraag[i]})
+            l->UseMnemonic = false;  // the server's texts
         cvink[i].Caption = "v";
         cnew[i].Caption = "N";
         chand[i].Caption = "!";
@@ -35,8 +36,8 @@ VeltoForm::VeltoForm() {
     // System settings: seven labelled lines, then the buttons.
     place(frsystem, 100, 1800, 5250, 3300);
     frsystem.Visible = false;
-    const char* labels[7] = {"Poll cycle", "Maximum", "Mobile", "Remark",
-                             "Alerts", "Activity", "Sound"};
+    const char* labels[7] = {"Poll cycle", "Maximum",  "Mobile", "Remark",
+                             "Alerts",     "Activity", "Sound"};
     for (int i = 0; i < 7; ++i) {
         place(llab[i], 120, 280 + i * 360, 1800, 300);
         llab[i].Caption = labels[i];
@@ -74,7 +75,7 @@ VeltoForm::VeltoForm() {
     optlan[1].Caption = "Proxy";
     place(tprx, 2500, 650, 2600, 315);
     place(lprx, 200, 1050, 4900, 600);
-    lprx.UseMnemonic = false;   // a help text
+    lprx.UseMnemonic = false;  // a help text
     place(lprx2, 200, 1700, 3000, 300);
     place(lplix, 3300, 1700, 1800, 300);
     place(closeprx, 3700, 1700, 1400, 380);

@@ -34,7 +34,7 @@ struct VeltoForm {
 
     Frame frlogin{.Caption = "Login"};
     TextBox tlogin{}, tpasw{};
-    Button cexl{.Caption = "&Close"};   // Escape in the frame does the same
+    Button cexl{.Caption = "&Close"};  // Escape in the frame does the same
 
     Frame frlan{.Caption = "LAN"};
     std::array<OptionButton, 2> optlan{};
@@ -55,25 +55,27 @@ struct VeltoForm {
     // Menu bar.
     MenuItem ctrlplix{"&Control"}, recon{"&Test connection"}, discon{"&Disconnect"},
         ttray{"To Tr&ay"}, spac{"", true, true, false, true}, close_ze2002{"E&xit"};
-    MenuItem setup{"&Setup"}, splix{"&System-PLIX"}, leverancier{"&Deliverer"},
-        filter{"&Filters"}, taal{"&Language"}, lan{"&LAN"}, offertes{"&Offertes"};
+    MenuItem setup{"&Setup"}, splix{"&System-PLIX"}, leverancier{"&Deliverer"}, filter{"&Filters"},
+        taal{"&Language"}, lan{"&LAN"}, offertes{"&Offertes"};
     std::array<MenuItem, 5> lng{MenuItem{}, MenuItem{"&English"}, MenuItem{"&Nederlands"},
-                                MenuItem{"&Deutch"}, MenuItem{"&Fran\xE7" "ais"}};  // 1..4
+                                MenuItem{"&Deutch"},
+                                MenuItem{"&Fran\xE7"
+                                         "ais"}};  // 1..4
     MenuItem vragen{"Q&uestions"}, clrall{"&Hide all questions"}, viewall{"&View all questions"};
     MenuItem extra{"&Extra"}, directchat{"&Direct chat"}, login{"&login"};
     MenuItem helps{"&Help"};
-    std::array<MenuItem, 6> hlp{MenuItem{"&General"}, MenuItem{"&Control"},
+    std::array<MenuItem, 6> hlp{MenuItem{"&General"},           MenuItem{"&Control"},
                                 MenuItem{"Setup &PLIX system"}, MenuItem{"Setup &Deliverer"},
-                                MenuItem{"Setup &Filters"}, MenuItem{"&How to start"}};
+                                MenuItem{"Setup &Filters"},     MenuItem{"&How to start"}};
     MenuItem plixnet{"www.plix.example"};
 
     // Pop-up menu of the notification-area icon; never in the menu bar.
-    MenuItem MnBar{"&Menu"}, Mnexit{"&Close PLIX"}, aut{"&Automatic startup"},
-        testf{"&Testfase"}, serverinfo{"&Server"}, directurl{"Direct &URL"},
-        logfile{"&Log to file"}, clrlog{"&Clear logfile"}, viewl{"&View logfile"};
+    MenuItem MnBar{"&Menu"}, Mnexit{"&Close PLIX"}, aut{"&Automatic startup"}, testf{"&Testfase"},
+        serverinfo{"&Server"}, directurl{"Direct &URL"}, logfile{"&Log to file"},
+        clrlog{"&Clear logfile"}, viewl{"&View logfile"};
 
-    TimerControl Timer1{1000, true}, Timer2{1000, true}, Timer3{30000, true},
-        Timer4{300, false}, Timer5{2000, true}, Timer6{500, true};
+    TimerControl Timer1{1000, true}, Timer2{1000, true}, Timer3{30000, true}, Timer4{300, false},
+        Timer5{2000, true}, Timer6{500, true};
 
     VeltoForm();
 };

@@ -2,11 +2,11 @@
 #include <QApplication>
 #include <QDir>
 
-#include "desk/velto/tray.h"
 #include "desk/core/desk.h"
-#include "desk/velto/startup.h"
 #include "desk/gui/velto_view.h"
 #include "desk/gui/window_set.h"
+#include "desk/velto/startup.h"
+#include "desk/velto/tray.h"
 #include "platform/linux/curl_http_client.h"
 #include "platform/linux/linux_network_probe.h"
 #include "platform/qt/desktop_notifier.h"

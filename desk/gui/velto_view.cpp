@@ -73,7 +73,8 @@ void VeltoView::buildControls() {
             label->setFrameShape(QFrame::Panel);
             label->setFrameShadow(QFrame::Sunken);
         }
-        for (Button* button : {&f.cvink[i], &f.cnew[i], &f.chand[i]}) b.make<QPushButton>(list, *button);
+        for (Button* button : {&f.cvink[i], &f.cnew[i], &f.chand[i]})
+            b.make<QPushButton>(list, *button);
     }
     for (auto& button : f.cvraag) b.make<QPushButton>(list, button);
 
@@ -89,7 +90,8 @@ void VeltoView::buildMenus() {
     QMenuBar* bar = menuBar();
 
     QMenu* ctrl = b.addMenu(bar, f.ctrlplix);
-    for (MenuItem* m : {&f.recon, &f.discon, &f.ttray, &f.spac, &f.close_ze2002}) b.addItem(ctrl, *m);
+    for (MenuItem* m : {&f.recon, &f.discon, &f.ttray, &f.spac, &f.close_ze2002})
+        b.addItem(ctrl, *m);
 
     QMenu* setup = b.addMenu(bar, f.setup);
     for (MenuItem* m : {&f.splix, &f.leverancier, &f.filter}) b.addItem(setup, *m);
@@ -121,7 +123,8 @@ void VeltoView::buildMenus() {
 }
 
 bool VeltoView::closeBox() {
-    const UnloadMode mode = windows().endingProgram() ? UnloadMode::SystemShutdown : UnloadMode::CloseBox;
+    const UnloadMode mode =
+        windows().endingProgram() ? UnloadMode::SystemShutdown : UnloadMode::CloseBox;
     return !Form_QueryUnload(desk(), mode);
 }
 

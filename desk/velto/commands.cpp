@@ -9,7 +9,7 @@ namespace {
 // What the main window does with every other window: one line per window.
 struct OtherWindow {
     void (*unload)(Desk&);
-    void (*attachTimers)(Desk&, Scheduler&);   // null for a window without timers
+    void (*attachTimers)(Desk&, Scheduler&);  // null for a window without timers
 };
 
 // In the order unloadall unloads them: chat, help, filter, supplier, log,
@@ -46,7 +46,7 @@ void clrscr(Desk& d) {
 void close_ze2002_Click(Desk& d) {
     d.st.IdleTicks = 0;
     clrscr(d);
-    Mnexit_Click(d);   // saves what is unsaved, then quits
+    Mnexit_Click(d);  // saves what is unsaved, then quits
 }
 
 }  // namespace plix

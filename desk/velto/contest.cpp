@@ -1,11 +1,11 @@
 #include "desk/velto/contest.h"
 
 #include "desk/core/number.h"
-#include "desk/velto/startup.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
 #include "desk/profile/supplier.h"
 #include "desk/velto/commands.h"
+#include "desk/velto/startup.h"
 
 namespace plix {
 
@@ -22,8 +22,9 @@ static bool offerUpdate(Desk& d) {
     const bool opened = d.os.urls && d.os.urls->open(address);
     d.velto.form.Pointer = MousePointer::Default;
     if (!opened) {
-        d.os.messages->show("The download could not be started. Fetch the new version by hand from:\n" + address,
-                            s.LanguageTable[89], MsgIcon::Exclamation, MsgButtons::Ok);
+        d.os.messages->show(
+            "The download could not be started. Fetch the new version by hand from:\n" + address,
+            s.LanguageTable[89], MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
     close_ze2002_Click(d);

@@ -16,7 +16,8 @@ constexpr long long kLargestStoredNumber = 99999999;
 bool emptyOrBlankFirst(const std::string& text) { return text.empty() || text.front() == ' '; }
 
 void loginMessage(Desk& d, const std::string& text) {
-    d.os.messages->show(text, " PLIX " + d.st.LanguageTable[55], MsgIcon::Information, MsgButtons::Ok);
+    d.os.messages->show(text, " PLIX " + d.st.LanguageTable[55], MsgIcon::Information,
+                        MsgButtons::Ok);
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ bool storeSupplierNumber(Desk& d, long long number) {
     s.SupplierList[30] = numText(number);
     writeSupplierNumberField(s.SettingsRecord, number);
     s.SettingsDirty = 1;
-    savedat(d);   // also stores the check value
+    savedat(d);  // also stores the check value
     // A number that failed its check at load is replaced now: the change poll,
     // held back for the run by the mismatch, starts counting again.
     if (s.IdMismatch == 1) {
@@ -112,7 +113,7 @@ void tpasw_KeyPress(Desk& d, int& KeyAscii) {
         return;
     }
 
-    getlev(d);   // still with the previous number; the restart fetches it again
+    getlev(d);  // still with the previous number; the restart fetches it again
     storeSupplierNumber(d, number);
     s.StartupStep = 503;
     f.frlogin.Visible = false;

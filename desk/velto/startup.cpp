@@ -1,14 +1,14 @@
 #include "desk/velto/startup.h"
 
 #include "desk/core/alerts.h"
-#include "desk/velto/tray.h"
 #include "desk/core/settings.h"
-#include "desk/lang/language_table.h"
-#include "desk/velto/timers.h"
 #include "desk/inbox/inbox.h"
+#include "desk/lang/language_table.h"
 #include "desk/net/ping.h"
 #include "desk/net/proxy.h"
 #include "desk/velto/commands.h"
+#include "desk/velto/timers.h"
+#include "desk/velto/tray.h"
 
 namespace plix {
 
@@ -21,7 +21,8 @@ void Form_Load(Desk& d) {
     s.DefaultHost = d.defaultHost;
 
     if (!d.os.instance->acquire()) {
-        d.os.messages->show("Already in use", " ONLY ONE IS POSSIBLE", MsgIcon::None, MsgButtons::Ok);
+        d.os.messages->show("Already in use", " ONLY ONE IS POSSIBLE", MsgIcon::None,
+                            MsgButtons::Ok);
         s.ProgramEnded = true;
         return;
     }

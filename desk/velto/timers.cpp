@@ -4,17 +4,17 @@
 #include <limits>
 
 #include "desk/core/alerts.h"
-#include "desk/velto/tray.h"
 #include "desk/core/number.h"
 #include "desk/inbox/change_poll.h"
 #include "desk/inbox/inbox.h"
+#include "desk/inbox/offers_marks.h"
 #include "desk/inbox/server_message.h"
 #include "desk/lang/language_table.h"
-#include "desk/velto/language_menu.h"
-#include "desk/velto/contest.h"
 #include "desk/velto/commands.h"
 #include "desk/velto/connection.h"
-#include "desk/inbox/offers_marks.h"
+#include "desk/velto/contest.h"
+#include "desk/velto/language_menu.h"
+#include "desk/velto/tray.h"
 
 namespace plix {
 
@@ -38,7 +38,7 @@ void Timer1_Timer(Desk& d) {
     f.cupdate.Visible = s.ConnectState == 2 && s.SettingsDirty == 1;
 
     s.FrontPanel = 0;
-    bool picture = true;   // the picture shows only while no frame is in front
+    bool picture = true;  // the picture shows only while no frame is in front
     if (f.fr_vraag.Visible) {
         s.FrontPanel = 1;
         if (s.InboxLoaded != 0) picture = false;
@@ -86,7 +86,7 @@ void enableAfterTest(Desk& d) {
     s.SavedLeft = f.form.Left;
     s.SavedTop = f.form.Top;
     if (member) getchange(d);
-    if (s.ProgramEnded) return;   // a quit order from the server
+    if (s.ProgramEnded) return;  // a quit order from the server
     if (s.ConnectState == 2 && s.InboxLoaded == 1 && member && s.ServerCommand != 2)
         f.fr_vraag.Visible = true;
 }
@@ -183,7 +183,7 @@ void Timer5_Timer(Desk& d) {
     // Server messages that came while another box was open, now it closed.
     if (!anyBoxOpen(d.os.messages)) {
         handleHeldMessages(d);
-        if (s.ProgramEnded) return;   // a held quit order
+        if (s.ProgramEnded) return;  // a held quit order
     }
     if (s.Disconnected != 1) --s.PollCountdown;
     if (s.IdMismatch != 1 && s.PollCountdown <= 0) {
@@ -196,7 +196,7 @@ void Timer5_Timer(Desk& d) {
         }
         s.PollCountdown = std::max<long long>(s.PollCountdown, 5);
         getchange(d);
-        if (s.ProgramEnded) return;   // a quit order from the server
+        if (s.ProgramEnded) return;  // a quit order from the server
     }
     if (s.InboxRefreshRequest == 99) {
         s.InboxRefreshRequest = 0;

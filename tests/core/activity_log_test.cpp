@@ -35,15 +35,17 @@ TEST_F(ActivityLog, OneEntryPerExchangeAppendedInOrder) {
     const std::string file = folder.read(kLogFile);
     const std::regex layout(
         "older run\r\n"
-        " CONTEST \\d\\d:\\d\\d:\\d\\d\r\n\r\nhttp://a/plix_ctrl\\.php\\?CD=01\r\n\r\ncnt=:1\r\n-{24}\r\n"
-        " GETCHANGE \\d\\d:\\d\\d:\\d\\d\r\n\r\nhttp://a/plix_chkl\\.php\\?CD=03\r\n\r\nTV=1\\]\r\n-{24}\r\n");
+        " CONTEST "
+        "\\d\\d:\\d\\d:\\d\\d\r\n\r\nhttp://a/plix_ctrl\\.php\\?CD=01\r\n\r\ncnt=:1\r\n-{24}\r\n"
+        " GETCHANGE "
+        "\\d\\d:\\d\\d:\\d\\d\r\n\r\nhttp://a/plix_chkl\\.php\\?CD=03\r\n\r\nTV=1\\]\r\n-{24}\r\n");
     EXPECT_TRUE(std::regex_match(file, layout)) << file;
     EXPECT_EQ(st.LogEntryFlag, 1);
     EXPECT_EQ(st.LastLogEntry.substr(0, 11), " GETCHANGE ");
 }
 
 TEST_F(ActivityLog, UnwritableFileIsReportedWhereItStaysVisibleOncePerStreak) {
-    std::filesystem::create_directory(folder / kLogFile);   // a folder where the file should be
+    std::filesystem::create_directory(folder / kLogFile);  // a folder where the file should be
     st.OnlineFlag = 1;
     st.LogEnabled = 1;
     st.LineBreak = "\r\n";
@@ -51,7 +53,7 @@ TEST_F(ActivityLog, UnwritableFileIsReportedWhereItStaysVisibleOncePerStreak) {
     attachWindowTimers(desk, fakes.scheduler);
     veltolog_Load(desk);
     velto.ltest.Caption = "Testing connection";
-    velto.ltest.Visible = false;   // under the request list: not raised for the note
+    velto.ltest.Visible = false;  // under the request list: not raised for the note
     exchange(" A ", "http://a/1", "one");
     EXPECT_EQ(st.ServerReply, "one");
     EXPECT_FALSE(velto.ltest.Visible);
@@ -59,23 +61,23 @@ TEST_F(ActivityLog, UnwritableFileIsReportedWhereItStaysVisibleOncePerStreak) {
     fakes.scheduler.advance(1000);
     const std::string note = "plixlog.txt cannot be written: Is a directory";
     EXPECT_EQ(desk.veltolog.form.Caption, "Log  -  " + note);
-    EXPECT_EQ(w.tlog.Text.find(note), 0u);   // and once in the log itself, before the entry
+    EXPECT_EQ(w.tlog.Text.find(note), 0u);  // and once in the log itself, before the entry
     EXPECT_NE(w.tlog.Text.find("one"), std::string::npos);
 
-    velto.ltest.Visible = true;   // the status line is up: a note there only for a new streak
+    velto.ltest.Visible = true;  // the status line is up: a note there only for a new streak
     exchange(" B ", "http://a/2", "two");
     fakes.scheduler.advance(1000);
     EXPECT_EQ(velto.ltest.Caption, "Testing connection");
     EXPECT_EQ(w.tlog.Text.find(note, 1), std::string::npos);
-    EXPECT_NE(w.tlog.Text.find("two"), std::string::npos);   // the log window still gets the entry
+    EXPECT_NE(w.tlog.Text.find("two"), std::string::npos);  // the log window still gets the entry
 
-    std::filesystem::remove(folder / kLogFile);   // writable again
+    std::filesystem::remove(folder / kLogFile);  // writable again
     exchange(" C ", "http://a/3", "three");
     fakes.scheduler.advance(1000);
     EXPECT_EQ(desk.veltolog.form.Caption, "Log");
     EXPECT_NE(folder.read(kLogFile).find("three"), std::string::npos);
 
-    std::filesystem::remove(folder / kLogFile);   // fails again: a new streak is news
+    std::filesystem::remove(folder / kLogFile);  // fails again: a new streak is news
     std::filesystem::create_directory(folder / kLogFile);
     exchange(" D ", "http://a/4", "four");
     EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\n" + note);

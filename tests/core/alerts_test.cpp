@@ -18,7 +18,7 @@ protected:
 
 TEST_F(AlertsTest, OneAlertPerFetchRunsToItsEnd) {
     alertRequest(desk);
-    alertRequest(desk);   // a second new row of the same page
+    alertRequest(desk);  // a second new row of the same page
     alertRequest(desk);
     ASSERT_EQ(fakes.sound.played.size(), 1u);
     EXPECT_EQ(fakes.sound.played[0], (folder.path() / "Notify.wav").string());
@@ -39,12 +39,12 @@ TEST_F(AlertsTest, SilentWhenNotArmedOrSoundSwitchedOff) {
     st.SupplierList[27] = "nee";
     alertRequest(desk);
     notifyNewRequests(desk, {"Roof repair"});
-    st.SupplierList[27] = "";   // no setting stored yet
+    st.SupplierList[27] = "";  // no setting stored yet
     alertRequest(desk);
     notifyNewRequests(desk, {"Roof repair"});
     EXPECT_TRUE(fakes.sound.played.empty());
     EXPECT_TRUE(fakes.notifier.shown.empty());
-    EXPECT_EQ(st.SoundArmed, 1);   // still armed for a row that may sound later
+    EXPECT_EQ(st.SoundArmed, 1);  // still armed for a row that may sound later
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST_F(LoginFrameTest, LogsInFromTheKeyboard) {
     Form_Load(desk);
     st.OnlineFlag = 1;
     st.ServerHost = "www.plix.test";
-    velto.fr_vraag.Visible = true;   // the request list is up
+    velto.fr_vraag.Visible = true;  // the request list is up
     windows.redraw();
 
     window.actionOf(velto.login)->trigger();
@@ -30,7 +30,7 @@ TEST_F(LoginFrameTest, LogsInFromTheKeyboard) {
     ASSERT_TRUE(frame && list && name && password);
     EXPECT_TRUE(frame->isVisible());
     const QObjectList stack = frame->parentWidget()->children();
-    EXPECT_GT(stack.indexOf(frame), stack.indexOf(list));   // above the list
+    EXPECT_GT(stack.indexOf(frame), stack.indexOf(list));  // above the list
     EXPECT_EQ(window.focusWidget(), name);
     EXPECT_EQ(velto.form.Focus, nullptr);
 
@@ -63,7 +63,8 @@ TEST_F(LoginFrameTest, EscapeOrItsButtonClosesTheFrame) {
     auto* escape = frame ? frame->findChild<QShortcut*>() : nullptr;
     ASSERT_TRUE(close && escape);
     EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
-    EXPECT_EQ(escape->context(), Qt::WidgetWithChildrenShortcut);   // only while the frame has the focus
+    EXPECT_EQ(escape->context(),
+              Qt::WidgetWithChildrenShortcut);  // only while the frame has the focus
 
     window.actionOf(velto.login)->trigger();
     velto.tpasw.Text = "half typed";

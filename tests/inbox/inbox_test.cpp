@@ -1,8 +1,8 @@
 // The request list: reply layout, the supplier's exclusions, the stored
 // records, the drawn page and the alert.
 #include "desk/inbox/inbox.h"
-#include "text/cp1252.h"
 #include "tests/support/inbox_fixture.h"
+#include "text/cp1252.h"
 
 namespace plix::testing {
 namespace {
@@ -18,7 +18,7 @@ TEST_F(RequestListTest, CountryExclusionDropsARecordAndTheNextTakesItsPlace) {
     EXPECT_EQ(st.AcceptedCount, 2);
     EXPECT_EQ(st.Requests[0].number, "1");
     EXPECT_EQ(st.Requests[1].number, "3");
-    EXPECT_EQ(st.Requests[1].details, "near");   // the marker is cut away
+    EXPECT_EQ(st.Requests[1].details, "near");  // the marker is cut away
     EXPECT_EQ(st.Requests[1].country, 2);
     EXPECT_EQ(visibleRows(), 2);
     EXPECT_EQ(market.urls.back(), "http://srv.test/plix_chkl.php?CD=02&ID_LV=4711");
@@ -28,14 +28,14 @@ TEST_F(RequestListTest, PlaceFiltersIgnoreCaseAndLookOnlyAfterThePlaceMarker) {
     const std::vector<ListRecord> list = {
         record(1, "", "x*QPAMSTERDAM Centrum*QL11"),
         record(2, "", "x*QPUtrecht*QL11"),
-        record(3, "", "rotterdam wanted*QPAmsterdam"),          // excluded word before the marker
-        record(4, "", "*QPAmsterdam-Noord near ROTTERDAM"),      // excluded word after it
-        record(5, "", "*QP\xC9PINAL amsterdam"),                  // accented capital
+        record(3, "", "rotterdam wanted*QPAmsterdam"),       // excluded word before the marker
+        record(4, "", "*QPAmsterdam-Noord near ROTTERDAM"),  // excluded word after it
+        record(5, "", "*QP\xC9PINAL amsterdam"),             // accented capital
         record(6, "", "no place at all")};
     serveList(list);
     st.SupplierList[3] = "amsterdam";
     st.SystemList[15] = "rotterdam";
-    st.SystemList[16] = "";   // an empty word excludes nothing
+    st.SystemList[16] = "";  // an empty word excludes nothing
     getvraag(desk);
     ASSERT_EQ(st.AcceptedCount, 4);
     EXPECT_EQ(st.Requests[0].number, "1");
@@ -44,7 +44,7 @@ TEST_F(RequestListTest, PlaceFiltersIgnoreCaseAndLookOnlyAfterThePlaceMarker) {
     EXPECT_EQ(st.Requests[3].number, "6");
     EXPECT_EQ(st.HeldCount, 4);
 
-    st.SystemList[16] = "\xE9pinal";   // lower-case e acute matches the capital
+    st.SystemList[16] = "\xE9pinal";  // lower-case e acute matches the capital
     getvraag(desk);
     EXPECT_EQ(st.AcceptedCount, 3);
 
@@ -55,7 +55,7 @@ TEST_F(RequestListTest, PlaceFiltersIgnoreCaseAndLookOnlyAfterThePlaceMarker) {
 TEST_F(RequestListTest, VisitOnlyRequestsAndDamagedCountryCodes) {
     serveList({record(1, "", "come by*QV"), record(2, "", "odd*QLab"), record(3, "", "odd*QL09")});
     getvraag(desk);
-    EXPECT_EQ(st.AcceptedCount, 3);   // slot 9 is free: visits pass
+    EXPECT_EQ(st.AcceptedCount, 3);  // slot 9 is free: visits pass
     EXPECT_EQ(st.Requests[1].country, 0);
     EXPECT_EQ(st.Requests[1].details, "odd");
     // A code below 11 would give -1, the mark of a free slot; it must not
@@ -79,7 +79,7 @@ TEST_F(RequestListTest, MaxShownCutsThePageAndSaysSo) {
     EXPECT_EQ(st.LimitNote, "   max. 5");
     EXPECT_EQ(velto.fr_vraag.Caption, " 25  questions   max. 5");
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(velto.cvraag[i].Visible) << i;
-    EXPECT_FALSE(velto.cvraag[1].Enabled);   // on the first page
+    EXPECT_FALSE(velto.cvraag[1].Enabled);  // on the first page
     EXPECT_TRUE(velto.cvraag[0].Enabled);
 
     serveList({record(1)});
@@ -138,10 +138,11 @@ TEST_F(RequestListTest, OneAlertPerFetchThatRunsToItsEnd) {
     st.SoundArmed = 1;
     getvraag(desk);
     EXPECT_EQ(fakes.sound.played.size(), 1u);
-    EXPECT_LE(fakes.sound.stops, 1);   // at most the stop that starts the play; no later row stops it
+    EXPECT_LE(fakes.sound.stops,
+              1);  // at most the stop that starts the play; no later row stops it
     EXPECT_EQ(st.SoundArmed, 0);
 
-    getvraag(desk);   // not armed: silent
+    getvraag(desk);  // not armed: silent
     EXPECT_EQ(fakes.sound.played.size(), 1u);
 
     st.SoundArmed = 1;
@@ -163,7 +164,7 @@ TEST_F(RequestListTest, TheNotificationNamesWhatIsNewSinceThePreviousFetch) {
     serveList({record(1, "onb"), record(2, "mut"), record(3), record(4, "onb")});
     getvraag(desk);
     EXPECT_EQ(told(), "Title 4");
-    getvraag(desk);   // nothing new since: nothing told
+    getvraag(desk);  // nothing new since: nothing told
     EXPECT_EQ(fakes.notifier.shown.size(), 2u);
 
     // Changed once more (its text differs): named again. A failed fetch in
@@ -189,7 +190,7 @@ TEST_F(RequestListTest, RepliesWithoutAListLeaveRowsHiddenAndTheCaptionAlone) {
         EXPECT_EQ(velto.fr_vraag.Caption, caption) << reply;
         EXPECT_EQ(st.AcceptedCount, 2) << reply;
     }
-    EXPECT_EQ(st.HeldCount, 9);   // whatever follows "QEND"
+    EXPECT_EQ(st.HeldCount, 9);  // whatever follows "QEND"
 
     // Without the start marker reading begins at the 16th character.
     market.answer("chkl02", "ABCDEFGHIJKLMNO[7][t][x][d][a][onb]<br>QEND1");
@@ -201,17 +202,18 @@ TEST_F(RequestListTest, RepliesWithoutAListLeaveRowsHiddenAndTheCaptionAlone) {
 TEST_F(RequestListTest, DamagedRecordsEndTheListWithoutHarm) {
     // A record whose last field is never closed, a wild count, a huge number.
     market.answer("chkl02",
-                  "CNTRLCODE=02<br>[1][t][x][d][a][onb]<br>[2][t][x][d][a][onb<br>........................QEND99999999999999999999");
+                  "CNTRLCODE=02<br>[1][t][x][d][a][onb]<br>[2][t][x][d][a][onb<br>................."
+                  ".......QEND99999999999999999999");
     getvraag(desk);
     EXPECT_EQ(st.AcceptedCount, 1);
     EXPECT_EQ(st.Requests[0].number, "1");
     EXPECT_GT(st.HeldCount, 0);
-    EXPECT_EQ(visibleRows(), 1);   // only rows with a record behind them
+    EXPECT_EQ(visibleRows(), 1);  // only rows with a record behind them
 
     market.answer("chkl02", "CNTRLCODE=02<br>]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]QEND-4");
     getvraag(desk);
     EXPECT_EQ(visibleRows(), 0);
-    EXPECT_EQ(st.AcceptedCount, 2);   // records of six empty fields
+    EXPECT_EQ(st.AcceptedCount, 2);  // records of six empty fields
     EXPECT_EQ(velto.fr_vraag.Caption, "-4  questions");
 }
 
@@ -232,7 +234,7 @@ TEST_F(RequestListTest, SurplusBeyond257IsCountedButNotStored) {
     EXPECT_EQ(st.HeldCount, 300);
     EXPECT_EQ(st.Requests[256].number, "257");
 
-    st.PageOffset = 290;   // the last page lies beyond the stored records
+    st.PageOffset = 290;  // the last page lies beyond the stored records
     getvraag(desk);
     EXPECT_EQ(st.PageOffset, 290);
     EXPECT_EQ(visibleRows(), 0);

@@ -1,9 +1,9 @@
 // The connection test and version check against the HTTP double.
 #include <gtest/gtest.h>
 
-#include "desk/velto/startup.h"
 #include "desk/lang/language_table.h"
 #include "desk/velto/contest.h"
+#include "desk/velto/startup.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {
@@ -16,7 +16,7 @@ protected:
         st.LanguageTable[88] = "A new version is ready. Update now?";
         st.LanguageTable[89] = "PLIX";
         st.ServerHost = "www.plix.test";
-        st.Version = "1.06";   // the replies below name this version or another
+        st.Version = "1.06";  // the replies below name this version or another
         st.OnlineFlag = 1;
         velto.form.Loaded = true;
     }
@@ -41,7 +41,7 @@ TEST_F(ConnectionTest, KnownSupplierWithTheSameVersion) {
 
 TEST_F(ConnectionTest, TheCharacterAfterTheEqualsSignIsSkipped) {
     run("cnt=5<br>VERSIE=1.06");
-    EXPECT_EQ(st.ConnectState, 1);   // "5" is skipped, "<br>" is no number
+    EXPECT_EQ(st.ConnectState, 1);  // "5" is skipped, "<br>" is no number
     EXPECT_EQ(st.TestFailed, 1);
     EXPECT_EQ(st.StatusLine1, "Http OKTesting connection");
     EXPECT_EQ(st.StatusLine2, "No PLIX connection");
@@ -76,7 +76,7 @@ TEST_F(ConnectionTest, OfflineReadsThePreviousReplyAgain) {
 
 TEST_F(ConnectionTest, AnotherVersionAsksAndCancelGoesOn) {
     fakes.messages.answers.push_back(MsgResult::Cancel);
-    run("cnt=:1<br>VERSIE=1.06<br>");   // anything after the version makes it another one
+    run("cnt=:1<br>VERSIE=1.06<br>");  // anything after the version makes it another one
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].text, "A new version is ready. Update now?");
     EXPECT_EQ(fakes.messages.shown[0].title, "PLIX");
@@ -86,9 +86,9 @@ TEST_F(ConnectionTest, AnotherVersionAsksAndCancelGoesOn) {
     EXPECT_EQ(st.ConnectState, 2);
 
     fakes.messages.answers.push_back(MsgResult::Cancel);
-    run("cnt=:1<br>VERSIE=1.06");   // asked again at the next test only when it differs
+    run("cnt=:1<br>VERSIE=1.06");  // asked again at the next test only when it differs
     EXPECT_EQ(fakes.messages.shown.size(), 1u);
-    st.Version.clear();   // before the load set it, the built-in version counts
+    st.Version.clear();  // before the load set it, the built-in version counts
     run("cnt=:1<br>VERSIE=1.06");
     EXPECT_EQ(fakes.messages.shown.size(), 1u);
 }
@@ -105,7 +105,7 @@ TEST_F(ConnectionTest, AcceptingTheUpdateOpensTheDownloadSavesAndQuits) {
     EXPECT_EQ(fakes.urls.opened[0], "http://www.plix.test/update/raridi.exe");
     EXPECT_TRUE(st.ProgramEnded);
     EXPECT_EQ(velto.form.Pointer, MousePointer::Default);
-    EXPECT_TRUE(std::filesystem::exists(folder / "pxini.dat"));   // saved as the Exit menu does
+    EXPECT_TRUE(std::filesystem::exists(folder / "pxini.dat"));  // saved as the Exit menu does
 }
 
 TEST_F(ConnectionTest, AnUpdateThatCannotBeOpenedKeepsTheProgramRunning) {
@@ -113,8 +113,9 @@ TEST_F(ConnectionTest, AnUpdateThatCannotBeOpenedKeepsTheProgramRunning) {
     run("cnt=:1<br>VERSIE=1.07");
     EXPECT_FALSE(st.ProgramEnded);
     EXPECT_TRUE(velto.form.Loaded);
-    ASSERT_EQ(fakes.messages.shown.size(), 2u);   // the question, then where to fetch it by hand
-    EXPECT_NE(fakes.messages.shown[1].text.find("http://www.plix.test/update/raridi.exe"), std::string::npos);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);  // the question, then where to fetch it by hand
+    EXPECT_NE(fakes.messages.shown[1].text.find("http://www.plix.test/update/raridi.exe"),
+              std::string::npos);
     EXPECT_EQ(st.ConnectState, 2);
 }
 

@@ -1,8 +1,8 @@
 // Logging in: the frame, the request, and the stored number with its check value.
 #include <gtest/gtest.h>
 
-#include "desk/velto/login.h"
 #include "desk/core/settings.h"
+#include "desk/velto/login.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {
@@ -46,7 +46,7 @@ TEST_F(LoginTest, MenuShowsAnEmptyFrameWithFocusOnTheName) {
     EXPECT_EQ(velto.tpasw.Text, "");
     EXPECT_EQ(velto.form.Focus, &velto.tlogin);
 
-    EXPECT_EQ(enter(velto.tlogin), 0);   // Enter is swallowed and moves on
+    EXPECT_EQ(enter(velto.tlogin), 0);  // Enter is swallowed and moves on
     EXPECT_EQ(velto.form.Focus, &velto.tpasw);
     int key = 'a';
     tlogin_KeyPress(desk, key);
@@ -61,7 +61,7 @@ TEST_F(LoginTest, EmptyNameClosesTheFrameEmptyPasswordWaits) {
     EXPECT_FALSE(velto.frlogin.Visible);
 
     login_Click(desk);
-    type(" smith", "secret");   // a name beginning with a blank counts as empty
+    type(" smith", "secret");  // a name beginning with a blank counts as empty
     enter(velto.tpasw);
     EXPECT_FALSE(velto.frlogin.Visible);
 
@@ -134,7 +134,7 @@ TEST_F(LoginTest, ReplyWithoutANumberLeavesEverythingAsItWas) {
         EXPECT_EQ(m.title, " PLIX Login");
         EXPECT_EQ(m.icon, MsgIcon::Information);
         EXPECT_TRUE(velto.frlogin.Visible);
-        EXPECT_EQ(velto.tpasw.Text, "secret");   // the typed texts stay
+        EXPECT_EQ(velto.tpasw.Text, "secret");  // the typed texts stay
     }
     EXPECT_EQ(st.SupplierNumber, 7);
     EXPECT_EQ(st.StartupStep, 0);
@@ -142,7 +142,7 @@ TEST_F(LoginTest, ReplyWithoutANumberLeavesEverythingAsItWas) {
 }
 
 TEST_F(LoginTest, OfflineOrFailedFetchNeverReadsAnOldReply) {
-    st.ServerReply = "ID_LV=99";   // left over from an earlier exchange
+    st.ServerReply = "ID_LV=99";  // left over from an earlier exchange
     st.OnlineFlag = 0;
     type("smith", "secret");
     enter(velto.tpasw);
@@ -150,7 +150,7 @@ TEST_F(LoginTest, OfflineOrFailedFetchNeverReadsAnOldReply) {
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].text, "No Internet connection");
 
-    st.OnlineFlag = 1;   // online, but the server does not answer
+    st.OnlineFlag = 1;  // online, but the server does not answer
     enter(velto.tpasw);
     EXPECT_EQ(fakes.http.requests.size(), 1u);
     ASSERT_EQ(fakes.messages.shown.size(), 2u);
@@ -176,7 +176,7 @@ TEST_F(LoginTest, NumberTooLongForTheRecordIsRefused) {
 }
 
 TEST_F(LoginTest, AFailedWriteOfTheRecordIsToldAndTriedAgainAtTheNextSave) {
-    std::filesystem::create_directory(folder / "pxini.dat.tmp");   // stands where the write goes
+    std::filesystem::create_directory(folder / "pxini.dat.tmp");  // stands where the write goes
     type("smith", "secret");
     reply("ID_LV=42");
     enter(velto.tpasw);
@@ -184,12 +184,12 @@ TEST_F(LoginTest, AFailedWriteOfTheRecordIsToldAndTriedAgainAtTheNextSave) {
     const std::string& told = fakes.messages.shown[0].text;
     EXPECT_NE(told.find((folder / kSettingsFile).string()), std::string::npos);
     EXPECT_NE(told.find("Is a directory"), std::string::npos);
-    EXPECT_EQ(st.SupplierNumber, 42);   // the login holds for this run
+    EXPECT_EQ(st.SupplierNumber, 42);  // the login holds for this run
     EXPECT_EQ(st.StartupStep, 503);
     EXPECT_FALSE(std::filesystem::exists(folder / kSettingsFile));
 
     std::filesystem::remove(folder / "pxini.dat.tmp");
-    st.SettingsDirty = 0;   // as the settings frame's timer leaves it
+    st.SettingsDirty = 0;  // as the settings frame's timer leaves it
     savedat(desk);
     EXPECT_EQ(folder.read(kSettingsFile).substr(30, 8), "42      ");
     EXPECT_EQ(fakes.messages.shown.size(), 1u);

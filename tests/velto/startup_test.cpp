@@ -53,8 +53,9 @@ TEST_F(StartupTest, SecondCopyIsRefused) {
 }
 
 TEST_F(StartupTest, ProxyChoiceSkipsThePingAndCountsAsOnline) {
-    folder.write(kSettingsFile,
-                 RecordBuilder().at(801, "<><><><><><><><><><><><><><><><><><><><proxy><cache.lan>").record);
+    folder.write(
+        kSettingsFile,
+        RecordBuilder().at(801, "<><><><><><><><><><><><><><><><><><><><proxy><cache.lan>").record);
     Form_Load(desk);
     EXPECT_EQ(st.UseProxy, 1);
     EXPECT_EQ(st.OnlineFlag, 1);
@@ -88,7 +89,7 @@ TEST_F(StartupTest, QuitStopsTheSoundAndRemovesTheIcon) {
 TEST(QuitPaths, EveryWayOutSavesWhatIsUnsavedAndTheCloseBoxOnlyHides) {
     const std::function<void(Desk&)> ways[] = {
         Mnexit_Click, close_ze2002_Click,
-        [](Desk& d) { Form_QueryUnload(d, UnloadMode::SystemShutdown); },   // also a SIGTERM
+        [](Desk& d) { Form_QueryUnload(d, UnloadMode::SystemShutdown); },  // also a SIGTERM
         [](Desk& d) { Form_QueryUnload(d, UnloadMode::Program); }};
     for (const auto& way : ways) {
         plix::testing::TempFolder folder;

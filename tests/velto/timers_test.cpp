@@ -1,8 +1,8 @@
 // The start-up sequence and the poll rhythm on the simulated clock.
+#include "desk/velto/timers.h"
 #include "desk/core/alerts.h"
 #include "desk/core/settings.h"
 #include "desk/velto/commands.h"
-#include "desk/velto/timers.h"
 #include "desk/velto/tray.h"
 #include "tests/support/inbox_fixture.h"
 
@@ -46,10 +46,10 @@ TEST_F(TimersTest, StartupSequenceRunsOneStepPerSecond) {
     EXPECT_TRUE(market.urls.empty() || market.keys() == std::vector<std::string>{"ctrl01"});
     second();
     EXPECT_EQ(st.StartupStep, 500);
-    EXPECT_EQ(market.count("chkl01"), 1);   // old requests purged once
-    EXPECT_EQ(market.count("chkl03"), 1);   // first poll: a change, the first fetch
+    EXPECT_EQ(market.count("chkl01"), 1);  // old requests purged once
+    EXPECT_EQ(market.count("chkl03"), 1);  // first poll: a change, the first fetch
     EXPECT_EQ(market.count("chkl02"), 1);
-    EXPECT_EQ(visibleRows(), 0);           // the first fetch draws nothing
+    EXPECT_EQ(visibleRows(), 0);  // the first fetch draws nothing
     EXPECT_TRUE(velto.vragen.Enabled);
     EXPECT_TRUE(velto.offertes.Enabled);
     EXPECT_TRUE(velto.fr_vraag.Visible);
@@ -57,12 +57,12 @@ TEST_F(TimersTest, StartupSequenceRunsOneStepPerSecond) {
     EXPECT_EQ(st.StartupStep, 499);
     EXPECT_EQ(market.count("chkl02"), 2);
     EXPECT_EQ(visibleRows(), 2);
-    EXPECT_EQ(fakes.sound.played.size(), 1u);   // a new request at start sounds the alert
+    EXPECT_EQ(fakes.sound.played.size(), 1u);  // a new request at start sounds the alert
     second();
     EXPECT_EQ(st.StartupStep, 0);
     EXPECT_EQ(st.TrayFlag, 1);
     EXPECT_TRUE(fakes.tray.installed());
-    EXPECT_TRUE(velto.form.Visible);   // requests held: the window stays up
+    EXPECT_TRUE(velto.form.Visible);  // requests held: the window stays up
     second();
     EXPECT_FALSE(velto.ltest.Visible);
 
@@ -73,7 +73,7 @@ TEST_F(TimersTest, StartupSequenceRunsOneStepPerSecond) {
     EXPECT_EQ(st.StartupStep, 0);
     EXPECT_EQ(fakes.tray.installs, installs);
     EXPECT_EQ(market.count("chkl01"), 1);
-    EXPECT_EQ(market.count("chkl02"), 3);   // marks unchanged: only step 500 fetches
+    EXPECT_EQ(market.count("chkl02"), 3);  // marks unchanged: only step 500 fetches
 }
 
 TEST_F(TimersTest, AnEmptyInboxHidesToTheTrayAtTheEndOfTheSequence) {
@@ -83,7 +83,8 @@ TEST_F(TimersTest, AnEmptyInboxHidesToTheTrayAtTheEndOfTheSequence) {
     wireTimers(desk);
     for (int i = 0; i < 5; ++i) second();
     EXPECT_EQ(st.StartupStep, 0);
-    EXPECT_EQ(velto.ltest.Caption, "No questions");   // online: the empty list, not the network, is named
+    EXPECT_EQ(velto.ltest.Caption,
+              "No questions");  // online: the empty list, not the network, is named
     EXPECT_TRUE(velto.ltest.Visible);
     EXPECT_FALSE(velto.form.Visible);
     EXPECT_TRUE(fakes.tray.installed());
@@ -119,7 +120,8 @@ TEST_F(TimersTest, PollRhythmSlowsDownAfterAMinuteIdle) {
     fakes.scheduler.advance(400000);
     // Every 5 ticks of 2 s while the user counts as active; the poll at 60 s
     // finds 30 idle ticks, hides the window and waits 60 ticks from then on.
-    const std::vector<long long> expected = {10000, 20000, 30000, 40000, 50000, 60000, 180000, 300000};
+    const std::vector<long long> expected = {10000, 20000, 30000,  40000,
+                                             50000, 60000, 180000, 300000};
     EXPECT_EQ(pollTimes, expected);
     EXPECT_FALSE(velto.form.Visible);
     EXPECT_EQ(st.IdleTicks, 30 + 50);
@@ -129,7 +131,7 @@ TEST_F(TimersTest, UserActionKeepsTheFastRhythm) {
     recordPolls();
     wireTimers(desk);
     for (int i = 0; i < 100; ++i) {
-        st.IdleTicks = 0;   // the user acts every second
+        st.IdleTicks = 0;  // the user acts every second
         second();
     }
     EXPECT_EQ(pollTimes.size(), 10u);
@@ -144,7 +146,7 @@ TEST_F(TimersTest, CountdownStandsStillWhileDisconnected) {
     fakes.scheduler.advance(100000);
     EXPECT_TRUE(pollTimes.empty());
     EXPECT_EQ(st.PollCountdown, 5);
-    EXPECT_EQ(st.StartupStep, 0);   // no reconnect either
+    EXPECT_EQ(st.StartupStep, 0);  // no reconnect either
 
     st.Disconnected = 0;
     st.OnlineFlag = 1;
@@ -156,7 +158,8 @@ TEST_F(TimersTest, ARecordWithoutAPollIntervalPollsAtTheMinimum) {
     // As a fresh installation has it: a supplier with its check value, no interval.
     std::string items;
     for (int i = 0; i < 18; ++i) items += "<>";
-    folder.write(kSettingsFile, RecordBuilder().at(31, "4711").at(39, "\x01").at(801, items + "<587915>").record);
+    folder.write(kSettingsFile,
+                 RecordBuilder().at(31, "4711").at(39, "\x01").at(801, items + "<587915>").record);
     loaddat(desk);
     ASSERT_EQ(st.SupplierNumber, 4711);
     ASSERT_EQ(st.SystemList[0], "");
@@ -179,19 +182,19 @@ TEST_F(TimersTest, WhileABoxIsOpenTheSequenceWaitsAndTheWindowStaysUp) {
     market.answer("ctrl01", "cnt=x5<br>VERSIE=1.07");
     fakes.messages.answers = {MsgResult::Cancel};
     st.StartupStep = 503;
-    st.IdleTicks = 40;   // idle: a poll would hide the window to the tray
+    st.IdleTicks = 40;  // idle: a poll would hide the window to the tray
     wireTimers(desk);
-    fakes.messages.whileOpen = [this] {   // the timers run under the update question
+    fakes.messages.whileOpen = [this] {  // the timers run under the update question
         fakes.scheduler.advance(30000);
-        EXPECT_EQ(st.StartupStep, 499);   // the list is drawn; the end of the sequence waits
+        EXPECT_EQ(st.StartupStep, 499);  // the list is drawn; the end of the sequence waits
         EXPECT_EQ(visibleRows(), 2);
         EXPECT_TRUE(velto.form.Visible);
         EXPECT_FALSE(fakes.tray.installed());
-        EXPECT_GE(market.count("chkl03"), 1);   // the poll goes on beneath it
+        EXPECT_GE(market.count("chkl03"), 1);  // the poll goes on beneath it
         trayClicked(desk, TrayClick::Left);
         fakes.scheduler.advance(30000);
         EXPECT_EQ(st.StartupStep, 503);
-        EXPECT_EQ(fakes.messages.shown.size(), 1u);   // not asked again over itself
+        EXPECT_EQ(fakes.messages.shown.size(), 1u);  // not asked again over itself
     };
     velto.form.Visible = true;
     second();
@@ -231,7 +234,7 @@ TEST_F(TimersTest, ReconnectTimerRestartsTheSequenceWhenOffline) {
     fakes.scheduler.advance(1000);
     EXPECT_EQ(st.OnlineFlag, 1);
     EXPECT_EQ(st.StartupStep, 503);
-    EXPECT_FALSE(velto.vragen.Enabled);   // until the sequence enables it again
+    EXPECT_FALSE(velto.vragen.Enabled);  // until the sequence enables it again
 }
 
 TEST_F(TimersTest, PanelWatchAndUpdateButton) {

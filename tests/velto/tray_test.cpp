@@ -38,11 +38,11 @@ TEST_F(TrayTest, ToTrayHidesTheWindowBehindOneIcon) {
     ttray_Click(desk);
     EXPECT_FALSE(velto.form.Visible);
     EXPECT_FALSE(velto.MnBar.Visible);
-    EXPECT_TRUE(velto.fr_vraag.Visible);   // the list is there when the window comes back
+    EXPECT_TRUE(velto.fr_vraag.Visible);  // the list is there when the window comes back
     EXPECT_TRUE(fakes.tray.present);
     EXPECT_EQ(fakes.tray.tip, "PLIX Deliverer");
 
-    ttray_Click(desk);   // the idle rule hides again at every poll
+    ttray_Click(desk);  // the idle rule hides again at every poll
     EXPECT_EQ(fakes.tray.installs, 1);
 }
 
@@ -52,7 +52,7 @@ TEST_F(TrayTest, TipIsCutToTheIconRecordAndMenuCaptionKeepsItsAmpersand) {
     EXPECT_EQ(fakes.tray.tip.size(), 63u);
     EXPECT_EQ(fakes.tray.showEntry.substr(0, 15), "Smith && Sons x");
 
-    st.LanguageTable[5].clear();   // no language loaded
+    st.LanguageTable[5].clear();  // no language loaded
     ttray_Click(desk);
     EXPECT_EQ(fakes.tray.tip, "PLIX");
 }

@@ -16,7 +16,7 @@ TEST(QtMessageBoxes, TextFromTheServerIsShownAsText) {
     const char* message = "Tiles <b>cheap</b> & <img src=\"/tmp/x.png\">";
     QString shown;
     Qt::TextFormat format = Qt::AutoText;
-    QTimer::singleShot(0, [&] {   // a look at the box while it waits for the user
+    QTimer::singleShot(0, [&] {  // a look at the box while it waits for the user
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         shown = box->text();

@@ -41,6 +41,7 @@ TEST(QuitSignals, ASigtermRunsTheHandlerOnTheEventLoop) {
     QuitSignals quit([&calls] { ++calls; });
     ::raise(SIGTERM);
     EXPECT_EQ(calls, 0);
-    for (int i = 0; i < 100 && calls == 0; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    for (int i = 0; i < 100 && calls == 0; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_EQ(calls, 1);
 }
