@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "desk/core/desk.h"
-#include "desk/core/login.h"
+#include "desk/velto/login.h"
 #include "desk/core/settings.h"
 
 namespace {

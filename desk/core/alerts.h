@@ -1,6 +1,5 @@
 #pragma once
-// The alert sound, the desktop notification and the notification-area icon.
-#include <functional>
+// The alert sound, the desktop notification and bringing the main window up.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,26 +30,12 @@ void alertRequest(Desk& d);
 // sound setting SupplierList[27] is "ja", as the alert is.
 void notifyNewRequests(Desk& d, const std::vector<std::string>& titles);
 
-// Puts the icon in the notification area and hides the main window there
-// (menu item `ttray`, the idle rule, the end of the start-up sequence). Where
-// the desktop has no notification area the window is minimised instead.
-void ttray_Click(Desk& d);
-// Takes the icon out of the notification area.
-void deleteTrayIcon(Desk& d);
+// The program's title: window caption, icon tip, notification title
+// (LanguageTable[5], "PLIX" while no language is loaded).
+std::string programTitle(const DeskState& s);
 
 // Brings the main window back from the notification area or the task bar:
 // shown, in its normal state, raised and given the focus.
 void showMainWindow(Desk& d);
-
-// A click on the icon: a left click or double click shows the window and
-// restarts the start-up sequence; a middle click, the pop-up menu's first
-// entry and a restore from the task bar only show it.
-void trayClicked(Desk& d, TrayClick click);
-// A click on a desktop notification shows the window.
-void notificationClicked(Desk& d);
-
-// Hands the icon's and the notifications' clicks to the handlers above;
-// afterClick (the window's redraw) runs after each.
-void wireAlerts(Desk& d, std::function<void()> afterClick = {});
 
 }  // namespace plix

@@ -6,7 +6,6 @@
 #include "desk/core/files.h"
 #include "desk/core/item_list.h"
 #include "desk/core/number.h"
-#include "desk/lang/language_table.h"
 
 namespace plix {
 namespace {
@@ -117,20 +116,18 @@ void loaddat(Desk& d) {
     d.velto.tprx.Text = s.SystemList[20];
 
     s.MaxShown = static_cast<int>(clampValue(s.SystemList[1], 5, 256));
-
-    taalhandle(d);
-
-    s.IdMismatch = 0;
-    if (!s.SystemList[18].empty()) {
-        const long long expected = valInt(s.SystemList[18]) - kSupplierNumberCheck;
-        if (s.SupplierNumber != expected) {
-            d.os.messages->show(s.LanguageTable[177], "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
-            s.SupplierNumber = 0;
-            s.IdMismatch = 1;
-        }
-    }
-
     decodeCountryBlock(s);
+}
+
+void checkSupplierNumber(Desk& d) {
+    DeskState& s = d.st;
+    s.IdMismatch = 0;
+    if (s.SystemList[18].empty()) return;
+    const long long expected = valInt(s.SystemList[18]) - kSupplierNumberCheck;
+    if (s.SupplierNumber == expected) return;
+    d.os.messages->show(s.LanguageTable[177], "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+    s.SupplierNumber = 0;
+    s.IdMismatch = 1;
 }
 
 void savedat(Desk& d) {

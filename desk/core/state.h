@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "desk/inbox/request_entry.h"
+#include "desk/core/request_entry.h"
 
 namespace plix {
 

@@ -10,7 +10,7 @@
 #include "text/cp1252.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
-#include "desk/trade/offers_marks.h"
+#include "desk/inbox/offers_marks.h"
 
 namespace plix {
 namespace {
@@ -111,7 +111,7 @@ void drawRow(Desk& d, int i, int n, bool filled) {
     DeskState& s = d.st;
     if (!filled) return;   // no record behind this row: it stays hidden
     const RequestEntry& e = s.Requests[n];
-    for (Control* c : {&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.Shape1[i]}) c->Visible = true;
+    for (Control* c : std::initializer_list<Control*>{&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.Shape1[i]}) c->Visible = true;
     f.lnr[i].Caption = numText(n + 1);
     if (e.status == "onb" || e.status == "mut") {
         alertRequest(d);   // sounds once per fetch and runs to its end
@@ -195,7 +195,8 @@ void getvraag(Desk& d) {
     }
 
     gettelreacties(d);
-    if (d.windows.veltorsp.form.Visible) s.ReactionsCommand = 99;
+    // An open reactions window (when it is built) is told here to reload its
+    // request: ReactionsCommand := 99.
 
     f.cvraag[1].Enabled = s.PageOffset != 0;
     f.cvraag[0].Enabled = s.HeldCount - 10 != s.PageOffset;
@@ -212,7 +213,7 @@ void clrvra(Desk& d) {
         f.ltime[i].BackColor = kTimeRestColour;
         f.lnr[i].BackColor = kNumberRestColour;
         f.Shape1[i].BackColor = kButtonFaceColour;
-        for (Control* c : {&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.cnew[i],
+        for (Control* c : std::initializer_list<Control*>{&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.cnew[i],
                            &f.chand[i], &f.Shape1[i]})
             c->Visible = false;
     }

@@ -6,8 +6,8 @@
 
 #include "desk/core/settings.h"
 #include "desk/core/number.h"
+#include "desk/net/disconnect.h"
 #include "desk/net/protocol.h"
-#include "desk/trade/connection.h"
 
 namespace plix {
 namespace {
@@ -55,7 +55,8 @@ void showServerMessage(Desk& d, const std::string& raw) {
         serverRequest(d, "", Script::Ctrl, 11, {{"ID_LV", numText(s.SupplierNumber)}});
     if (s.ServerCommand == kQuitOrder) endAtOnce(d);
     if (s.ServerCommand == kDisconnectOrder) {
-        discon_Click(d);
+        d.st.IdleTicks = 0;
+        disconnect(d);
         d.velto.recon.Enabled = false;   // neither the user nor Timer3 reconnects in this run
     }
 }

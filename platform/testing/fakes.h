@@ -113,9 +113,15 @@ public:
 
 class FakeEventPump : public EventPump {
 public:
-    int runs = 0;
-    std::function<void()> onRun;   // a nested handler the test wants to run inside a fetch
+    int runs = 0, draws = 0;
+    std::function<void()> onRun;    // a nested handler the test wants to run inside a fetch
+    std::function<void()> onDraw;   // a look at the state the screen would show
+    void drawNow() override {
+        ++draws;
+        if (onDraw) onDraw();
+    }
     void processPendingEvents() override {
+        ++draws;
         ++runs;
         if (onRun) onRun();
     }

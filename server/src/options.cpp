@@ -14,7 +14,7 @@ const char* const kUsage =
     "  --keep-alive-seconds N  idle time before a kept-alive connection is closed (default 5)\n"
     "  --max-connections N  open connections at most (default 10000)\n"
     "  --purge-days N       age after which chkl 01 purges a request (default 30)\n"
-    "  --version-text V     program version named in the connection test (default 1.06)\n"
+    "  --version-text V     program version named in the connection test (default " PLIX_VERSION ")\n"
     "  --bench-suppliers N  seed N benchmark suppliers (and --bench-requests M, default 25)\n"
     "  --quiet              no request log on stderr\n";
 

@@ -1,11 +1,11 @@
 // Messages from the server and their control codes.
 #include <filesystem>
 
-#include "desk/core/timers.h"
+#include "desk/velto/timers.h"
 #include "desk/inbox/change_poll.h"
 #include "desk/inbox/server_message.h"
-#include "desk/trade/connection.h"
-#include "tests/inbox/inbox_fixture.h"
+#include "desk/velto/connection.h"
+#include "tests/support/inbox_fixture.h"
 
 namespace plix::testing {
 namespace {
