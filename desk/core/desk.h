@@ -8,7 +8,10 @@
 #include "desk/core/build_config.h"
 #include "desk/core/state.h"
 #include "desk/forms/velto_form.h"
+#include "desk/forms/veltochatl_form.h"
+#include "desk/forms/veltohlp1_form.h"
 #include "desk/forms/veltolog_form.h"
+#include "desk/forms/veltosrv_form.h"
 #include "platform/services.h"
 
 namespace plix {
@@ -28,7 +31,10 @@ struct Desk {
 
     // Every window's controls, one line per window; each struct is in desk/forms.
     VeltoForm velto;
+    VeltochatlForm veltochatl;
+    Veltohlp1Form veltohlp1;
     VeltologForm veltolog;
+    VeltosrvForm veltosrv;
 
     Services os;
     std::filesystem::path folder;

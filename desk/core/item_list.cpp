@@ -18,6 +18,13 @@ std::size_t parseItemList(std::string_view text, std::span<std::string> items) {
     return filled;
 }
 
+std::string itemText(std::string_view typed) {
+    std::string out;
+    for (char c : typed)
+        if (c != '>') out += c;
+    return out;
+}
+
 std::string buildItemList(std::span<const std::string> items) {
     std::string out;
     for (const auto& item : items) {

@@ -13,6 +13,10 @@ namespace plix {
 // Returns the number of items filled.
 std::size_t parseItemList(std::string_view text, std::span<std::string> items);
 
+// Typed text made fit to be an item: every ">" left out, since the reader
+// would end the item there and shift every later item of the list.
+std::string itemText(std::string_view typed);
+
 // "<" + item + ">" for every item, in order.
 std::string buildItemList(std::span<const std::string> items);
 

@@ -150,9 +150,9 @@ void makesys(Desk& d) {
     s.SystemList[0] = numText(clampValue(f.tsys[0].Text, 5, 65000));
     s.MaxShown = static_cast<int>(clampValue(f.tsys[1].Text, 1, 256));
     s.SupplierList[20] = numText(s.MaxShown);
-    s.SystemList[1] = f.tsys[1].Text;
-    s.SupplierList[21] = f.tsys[2].Text;
-    s.SystemList[3] = f.tsys[3].Text;
+    s.SystemList[1] = itemText(f.tsys[1].Text);
+    s.SupplierList[21] = itemText(f.tsys[2].Text);
+    s.SystemList[3] = itemText(f.tsys[3].Text);
     s.SupplierList[23] = f.chkema.Value == 1 ? "ja" : "nee";
     s.SupplierList[27] = f.chksnd.Value == 1 ? "ja" : "nee";
     long long gsm = valInt(f.tgsm.Text);

@@ -28,6 +28,7 @@ struct DeskState {
     int SettingsWriteFailed = 0;   // 1 while pxini.dat could not be written: the next save tries again
     int IdMismatch = 0;
     int TestMode = 0;
+    int DisconnectedBeforeUrlPanel = -1;   // Disconnected as it was when the URL test panel opened; -1 while closed
 
     // Word-filter record and its save state (0 unchanged, above 0 to be written).
     std::string FilterRecord = std::string(kRecordSize, '\0');
@@ -52,6 +53,7 @@ struct DeskState {
     int TrayFlag = 0;              // 1 once the start-up sequence put up the tray icon
     int InboxRefreshRequest = 0;   // 99: another window asks for a fresh inbox
     int FrontPanel = 0;
+    int HelpMenuHeld = 0;          // 1 while the server window keeps the help menu disabled
     int Timer1FirstTick = 0;       // set at load, cleared by Timer1's first tick
     int StartDelayFlag = 0;
     int TestFailed = 0;
@@ -86,6 +88,7 @@ struct DeskState {
     // Fixed at load.
     std::string Version;
     std::string HelpFileName;
+    int HelpTopic = 0;             // the topic the help window shows
     std::string DefaultHost;
     std::array<std::string, 5> LanguageCodes{};   // 1..4
     std::string LineBreak;

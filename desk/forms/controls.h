@@ -11,6 +11,9 @@ namespace plix {
 
 constexpr int kDefaultColour = -1;
 
+// The key code of Enter, as a KeyPress handler receives it.
+inline constexpr int kEnterKey = 13;
+
 struct Control {
     std::string Caption;
     bool Visible = true;
@@ -47,6 +50,31 @@ struct OptionButton : Control {
 struct ListBox : Control {
     std::vector<std::string> Items;
     int ListIndex = -1;
+};
+
+// A drop-down list: its text is the chosen item.
+struct ComboBox : ListBox {
+    std::string text() const {
+        return ListIndex >= 0 && ListIndex < static_cast<int>(Items.size()) ? Items[ListIndex]
+                                                                              : std::string();
+    }
+};
+
+// A stretch of a rich-text box's text (0-based character positions) in its
+// own colour, bold or not.
+struct TextRun {
+    std::size_t Start = 0, Length = 0;
+    int Color = kDefaultColour;
+    bool Bold = false;
+    bool operator==(const TextRun&) const = default;
+};
+
+// A read-only rich-text box: plain text (lines end in CR LF) with coloured
+// runs. SelStart is where the caret goes: the box scrolls to show it.
+struct RichTextBox : Control {
+    std::string Text;
+    std::vector<TextRun> Runs;
+    std::size_t SelStart = 0;
 };
 
 struct MenuItem {

@@ -33,32 +33,45 @@ VeltoForm::VeltoForm() {
         cvraag[i].Visible = i == 4;
     }
 
-    // System settings: seven labelled lines, then the buttons.
-    place(frsystem, 100, 1800, 5250, 3300);
+    // System settings: each box with its label before it (and the interval's
+    // unit after it), the alert check boxes under their heading, the credit
+    // line, then the buttons. Wide enough for the German and French texts.
+    place(frsystem, 100, 900, 5250, 4215);
     frsystem.Visible = false;
-    const char* labels[7] = {"Poll cycle", "Maximum",  "Mobile", "Remark",
-                             "Alerts",     "Activity", "Sound"};
-    for (int i = 0; i < 7; ++i) {
-        place(llab[i], 120, 280 + i * 360, 1800, 300);
-        llab[i].Caption = labels[i];
-    }
-    for (int i = 0; i < 4; ++i) place(tsys[i], 2000, 250 + i * 360, 3000, 315);
-    place(tgsm, 2000, 1690, 900, 315);
-    place(lgsm, 2950, 1720, 2100, 300);
-    place(chkgsm, 2000, 2050, 1500, 300);
-    chkgsm.Caption = "GSM";
-    place(chkema, 3550, 2050, 1500, 300);
-    chkema.Caption = "E-mail";
-    for (int i = 0; i < 3; ++i) {
-        place(chkact[i], 120 + i * 1650, 2420, 1600, 300);
-        chkact[i].Caption = "Active";
-    }
-    place(chksnd, 120, 2820, 1500, 300);
+    const char* labels[7] = {"Http cycle", "Seconds", "Max. new messages", "Email 2",
+                             "Credit",     "To be checked", "Alerts"};
+    for (int i = 0; i < 7; ++i) llab[i].Caption = labels[i];
+    constexpr int labelWidth = 2400, boxLeft = 2550;
+    place(llab[0], 120, 300, labelWidth, 300);
+    place(tsys[0], boxLeft, 270, 700, 315);
+    place(llab[1], boxLeft + 780, 300, 1800, 300);  // the interval's unit
+    place(llab[2], 120, 660, labelWidth, 300);
+    place(tsys[1], boxLeft, 630, 700, 315);
+    place(llab[3], 120, 1020, labelWidth, 300);
+    place(tsys[2], boxLeft, 990, 2580, 315);
+    place(tsys[3], boxLeft, 990, 2580, 315);
+    tsys[3].Visible = false;  // kept for the server, never typed into
+    place(lgsm, 120, 1380, labelWidth, 300);
+    place(tgsm, boxLeft, 1350, 700, 315);
+    place(llab[6], 120, 1760, 4900, 300);  // heading of the alerts
+    for (int i = 0; i < 3; ++i) place(chkact[i], 240, 2060 + i * 300, 2900, 300);
+    chkact[0].Caption = "New questions";
+    chkact[1].Caption = "New Reactions";
+    chkact[2].Caption = "Order confirmation";
+    place(chkema, 3200, 2060, 1950, 300);
+    chkema.Caption = "Email-alert";
+    place(chkgsm, 3200, 2360, 1950, 300);
+    chkgsm.Caption = "Gsm alert";
+    place(chksnd, 3200, 2660, 1950, 300);
     chksnd.Caption = "Sound";
-    place(cupdate, 2000, 2820, 1400, 380);
+    place(llab[4], 120, 3060, 1400, 300);  // "Credit", beside the credit state
+    place(lcred, 1550, 3060, 1600, 300);
+    lcred.UseMnemonic = false;  // the server's text
+    place(llab[5], 3200, 3060, 1950, 300);
+    llab[5].Visible = false;  // shown while the account is still to be checked
+    place(cupdate, 120, 3480, 2900, 400);
     cupdate.Visible = false;
-    place(cexit, 3550, 2820, 1400, 380);
-    place(lcred, 120, 3150, 4900, 0);
+    place(cexit, 3200, 3480, 1950, 400);
 
     place(frlogin, 100, 1800, 5250, 1500);
     frlogin.Visible = false;
@@ -66,7 +79,7 @@ VeltoForm::VeltoForm() {
     place(tpasw, 2700, 300, 2400, 315);
     place(cexl, 3700, 900, 1400, 380);
 
-    place(frlan, 100, 1800, 5250, 2200);
+    place(frlan, 100, 1800, 5250, 2700);
     frlan.Visible = false;
     place(optlan[0], 200, 300, 2200, 300);
     optlan[0].Caption = "Direct";
@@ -74,11 +87,13 @@ VeltoForm::VeltoForm() {
     place(optlan[1], 200, 650, 2200, 300);
     optlan[1].Caption = "Proxy";
     place(tprx, 2500, 650, 2600, 315);
-    place(lprx, 200, 1050, 4900, 600);
+    place(lprx2, 2500, 1000, 2600, 300);  // the desktop's own proxy setting
+    lprx2.UseMnemonic = false;
+    place(lprx, 200, 1350, 4900, 800);
     lprx.UseMnemonic = false;  // a help text
-    place(lprx2, 200, 1700, 3000, 300);
-    place(lplix, 3300, 1700, 1800, 300);
-    place(closeprx, 3700, 1700, 1400, 380);
+    place(lplix, 200, 2250, 1200, 300);
+    lplix.Caption = "PLIX";
+    place(closeprx, 3700, 2200, 1400, 380);
 
     place(fr_url, 100, 1800, 5250, 3200);
     fr_url.Visible = false;
@@ -89,7 +104,13 @@ VeltoForm::VeltoForm() {
 
     place(Picture1, 4600, 4500, 600, 600);
     Picture2.Visible = false;
+    // Test mode: the access box beside the network frame's PLIX label, and the
+    // row note that follows the mouse over the row numbers.
+    place(ttst, 1600, 4100, 1800, 315);
     ttst.Visible = false;
+    place(ltst, 600, 0, 3600, 300);
+    ltst.UseMnemonic = false;  // a requester's text
+    ltst.BackColor = 0xE1FFFF;  // light yellow, as a tip
     ltst.Visible = false;
 }
 

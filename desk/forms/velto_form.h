@@ -22,13 +22,13 @@ struct VeltoForm {
     // Start frame with the status label and the settings frames.
     Frame fr_start{};
     Label ltest{};
-    Frame frsystem{.Caption = "System"};
+    Frame frsystem{.Caption = "System  PLIX"};
     std::array<TextBox, 4> tsys{};
     TextBox tgsm{};
     CheckBox chkema{}, chksnd{}, chkgsm{};
     std::array<CheckBox, 3> chkact{};
-    Button cupdate{.Caption = "&Update"};
-    Button cexit{.Caption = "&Exit"};
+    Button cupdate{.Caption = " &Update to PLIX-server"};
+    Button cexit{.Caption = "&Close"};
     std::array<Label, 7> llab{};
     Label lgsm{}, lcred{};
 
@@ -39,13 +39,13 @@ struct VeltoForm {
     Frame frlan{.Caption = "LAN"};
     std::array<OptionButton, 2> optlan{};
     TextBox tprx{};
-    Button closeprx{.Caption = "&Close"};
+    Button closeprx{.Caption = "E&xit"};
     Label lprx{}, lprx2{}, lplix{};
 
-    Frame fr_url{.Caption = "URL"};
+    Frame fr_url{.Caption = "Direct URL mode"};
     TextBox t_url{};
-    Button c_geturl{.Caption = "&Get"};
-    Button c_exiturl{.Caption = "&Close"};
+    Button c_geturl{.Caption = "&Get URL"};
+    Button c_exiturl{.Caption = "E&xit"};
     TextBox t_echo{};
 
     Picture Picture1{}, Picture2{};
@@ -55,10 +55,12 @@ struct VeltoForm {
     // Menu bar.
     MenuItem ctrlplix{"&Control"}, recon{"&Test connection"}, discon{"&Disconnect"},
         ttray{"To Tr&ay"}, spac{"", true, true, false, true}, close_ze2002{"E&xit"};
-    MenuItem setup{"&Setup"}, splix{"&System-PLIX"}, leverancier{"&Deliverer"}, filter{"&Filters"},
-        taal{"&Language"}, lan{"&LAN"}, offertes{"&Offertes"};
+    // "S&ystem-PLIX" and "LA&N": S and L belong to the supplier item (entry 3)
+    // in English, Dutch and German.
+    MenuItem setup{"&Setup"}, splix{"S&ystem-PLIX"}, leverancier{"&Deliverer"}, filter{"&Filters"},
+        taal{"&Language"}, lan{"LA&N"}, offertes{"&Offertes"};
     std::array<MenuItem, 5> lng{MenuItem{}, MenuItem{"&English"}, MenuItem{"&Nederlands"},
-                                MenuItem{"&Deutch"},
+                                MenuItem{"&Deutsch"},
                                 MenuItem{"&Fran\xE7"
                                          "ais"}};  // 1..4
     MenuItem vragen{"Q&uestions"}, clrall{"&Hide all questions"}, viewall{"&View all questions"};

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextEdit>
 #include <stdexcept>
 
 #include "platform/qt/qt_text.h"
@@ -149,6 +151,37 @@ QWidget* FormBinder::makeList(QWidget* parent, ListBox& c) {
     return list;
 }
 
+QWidget* FormBinder::makeCombo(QWidget* parent, ComboBox& c) {
+    auto* combo = new QComboBox(parent);
+    QObject::connect(combo, &QComboBox::activated, [&c](int index) { c.ListIndex = index; });
+    widgets_[&c] = combo;
+    draws_.push_back([this, &c, combo] { drawCombo(c, combo, twips_); });
+    return combo;
+}
+
+QWidget* FormBinder::makeRichText(QWidget* parent, RichTextBox& c) {
+    auto* edit = new QTextEdit(parent);
+    edit->setReadOnly(true);
+    edit->setAcceptRichText(false);
+    struct Shown {
+        std::string text;
+        std::vector<TextRun> runs;
+        std::size_t selStart = 0;
+        bool drawn = false;
+    };
+    auto shown = std::make_shared<Shown>();
+    widgets_[&c] = edit;
+    draws_.push_back([this, &c, edit, shown] {
+        drawControl(c, edit, twips_);
+        if (shown->drawn && shown->text == c.Text && shown->runs == c.Runs &&
+            shown->selStart == c.SelStart)
+            return;
+        drawRichText(c, edit);
+        *shown = {c.Text, c.Runs, c.SelStart, true};
+    });
+    return edit;
+}
+
 QAction* FormBinder::addItem(QMenu* menu, MenuItem& item) {
     QAction* a = item.Separator ? menu->addSeparator() : menu->addAction(QString());
     bindMenu(item, a);
@@ -189,6 +222,10 @@ void FormBinder::onClick(const Control& control, std::function<void()> handler) 
         QObject::connect(button, &QAbstractButton::clicked, runIt);
     } else if (auto* label = dynamic_cast<ClickLabel*>(w)) {
         label->clicked = runIt;
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // The user's choice, also of the item already chosen; makeCombo's own
+        // connection has put it into ListIndex by then.
+        QObject::connect(combo, &QComboBox::activated, runIt);
     } else {
         throw std::invalid_argument("a click handler for \"" + control.Caption +
                                     "\", whose widget " +

@@ -36,6 +36,11 @@ public:
     QWidget* makeCheck(QWidget* parent, CheckBox& c);
     QWidget* makeOption(QWidget* parent, OptionButton& c);
     QWidget* makeList(QWidget* parent, ListBox& c);
+    // A drop-down list; the user's choice reaches ListIndex before its click
+    // handler runs.
+    QWidget* makeCombo(QWidget* parent, ComboBox& c);
+    // A read-only rich-text box, drawn again only when its text or runs change.
+    QWidget* makeRichText(QWidget* parent, RichTextBox& c);
     // A label; a clickable one reports clicks, as the request rows need.
     QLabel* makeLabel(QWidget* parent, Label& c);
     QLabel* makeClickLabel(QWidget* parent, Label& c);

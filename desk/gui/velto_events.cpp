@@ -33,6 +33,8 @@ void VeltoView::wireEvents() {
     b.onMenu(f.viewl, [&d] { viewl_Click(d); });
     b.onMenu(f.clrlog, [&d] { clrlog_Click(d); });
     wireLogin();
+    wirePanels();
+    wireWindows();
 }
 
 void VeltoView::wireLogin() {

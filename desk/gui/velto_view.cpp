@@ -40,9 +40,11 @@ void VeltoView::buildControls() {
     b.make<QPushButton>(system, f.cupdate);
     b.make<QPushButton>(system, f.cexit);
     b.makeLabel(system, f.lcred);
-    // Each line's label takes the keyboard to its box.
-    for (int i = 0; i < 4; ++i) b.buddy(f.llab[i], f.tsys[i]);
-    b.buddy(f.llab[4], f.tgsm);
+    // Each box's label takes the keyboard to it.
+    b.buddy(f.llab[0], f.tsys[0]);
+    b.buddy(f.llab[2], f.tsys[1]);
+    b.buddy(f.llab[3], f.tsys[2]);
+    b.buddy(f.lgsm, f.tgsm);
 
     auto* login = b.make<QGroupBox>(start, f.frlogin);
     b.makeText(login, f.tlogin);
@@ -55,7 +57,7 @@ void VeltoView::buildControls() {
     b.make<QPushButton>(lan, f.closeprx);
     b.makeLabel(lan, f.lprx)->setWordWrap(true);
     b.makeLabel(lan, f.lprx2);
-    b.makeLabel(lan, f.lplix);
+    b.makeClickLabel(lan, f.lplix);
 
     auto* url = b.make<QGroupBox>(start, f.fr_url);
     b.makeText(url, f.t_url);
@@ -81,7 +83,7 @@ void VeltoView::buildControls() {
     b.make<QLabel>(central, f.Picture1);
     b.make<QLabel>(central, f.Picture2);
     b.makeText(central, f.ttst);
-    b.makeLabel(central, f.ltst);
+    b.makeLabel(central, f.ltst)->setFrameShape(QFrame::Box);
 }
 
 void VeltoView::buildMenus() {

@@ -24,6 +24,8 @@ private:
     void buildMenus();
     void wireEvents();  // velto_events.cpp
     void wireLogin();
+    void wirePanels();   // velto_panel_events.cpp
+    void wireWindows();  // velto_panel_events.cpp
 
     QMenu* trayMenu_ = nullptr;
 };

@@ -3,12 +3,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextCursor>
+#include <QTextEdit>
 
 #include "platform/qt/qt_text.h"
 
@@ -93,6 +96,64 @@ void drawList(const ListBox& c, QWidget* w, const Twips& t) {
         const QSignalBlocker block(list);
         list->setCurrentRow(c.ListIndex);
     }
+}
+
+void drawCombo(const ComboBox& c, QWidget* w, const Twips& t) {
+    drawControl(c, w, t);
+    auto* combo = qobject_cast<QComboBox*>(w);
+    if (!combo) return;
+    const QSignalBlocker block(combo);
+    bool same = combo->count() == static_cast<int>(c.Items.size());
+    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == toQt(c.Items[i]);
+    if (!same) {
+        combo->clear();
+        for (const auto& item : c.Items) combo->addItem(toQt(item));
+    }
+    if (combo->currentIndex() != c.ListIndex) combo->setCurrentIndex(c.ListIndex);
+}
+
+namespace {
+
+// Windows-1252 text for the document: one character per byte, CR LF as one
+// line break (the positions of the runs count both).
+QString documentText(std::string_view text) {
+    QString out = toQt(text);
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.remove(QLatin1Char('\r'));
+    return out;
+}
+
+}  // namespace
+
+void drawRichText(const RichTextBox& c, QWidget* w) {
+    auto* edit = qobject_cast<QTextEdit*>(w);
+    if (!edit) return;
+    const QSignalBlocker block(edit);
+    edit->clear();
+    QTextCursor cursor(edit->document());
+    const std::string_view text = c.Text;
+    std::size_t at = 0;
+    const auto insert = [&](std::size_t end, const QTextCharFormat& format) {
+        if (end <= at) return;
+        cursor.insertText(documentText(text.substr(at, end - at)), format);
+        at = end;
+    };
+    for (const TextRun& run : c.Runs) {
+        if (run.Start < at || run.Start >= text.size()) continue;
+        insert(run.Start, QTextCharFormat());
+        QTextCharFormat format;
+        if (run.Color != kDefaultColour) format.setForeground(QColor(rgb(run.Color)));
+        if (run.Bold) format.setFontWeight(QFont::Bold);
+        insert(std::min(run.Start + run.Length, text.size()), format);
+    }
+    insert(text.size(), QTextCharFormat());
+    // The caret's place in the document: each CR LF before it is one character there.
+    const std::string_view before = text.substr(0, std::min(c.SelStart, text.size()));
+    const int position = documentText(before).size();
+    QTextCursor caret(edit->document());
+    caret.setPosition(std::min(position, edit->document()->characterCount() - 1));
+    edit->setTextCursor(caret);
+    edit->ensureCursorVisible();
 }
 
 void drawMenu(const MenuItem& m, QAction* a) {

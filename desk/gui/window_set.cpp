@@ -3,7 +3,10 @@
 #include <QApplication>
 
 #include "desk/gui/velto_view.h"
+#include "desk/gui/veltochatl_view.h"
+#include "desk/gui/veltohlp1_view.h"
 #include "desk/gui/veltolog_view.h"
+#include "desk/gui/veltosrv_view.h"
 #include "platform/qt/qt_event_pump.h"
 
 namespace plix {
@@ -11,7 +14,10 @@ namespace plix {
 WindowSet::WindowSet(Desk& desk) : d_(desk) {
     // Every window of the program, one line each; the main window first.
     add<VeltoView>();
+    add<VeltochatlView>();
+    add<Veltohlp1View>();
     add<VeltologView>();
+    add<VeltosrvView>();
 }
 
 WindowSet::~WindowSet() = default;

@@ -49,19 +49,21 @@ void relabelMainWindow(Desk& d) {
 
 void setLanguageDefaults(DeskState& s) {
     auto& t = s.LanguageTable;
-    t[6] = "Your deliverer information on the PLIX server";
-    t[7] = "Your deliverer information on the local PC";
+    t[6] = "Your supplier details on the PLIX server";
+    t[7] = "Your supplier details on this PC";
     t[8] = "Your filters on the PLIX server";
     t[9] = "Your filters on the local PC";
     t[101] = "Testing connection";
     t[102] = "Http OK";
-    t[103] = "Connect database OK";
+    t[103] = "Database connection OK";
     t[104] = "No PLIX member yet";
     t[105] = "No Internet connection";
     t[106] = "No PLIX connection";
     t[108] = "NO";
     t[115] = "Blocking refresh";
-    t[116] = "Are you sure ?  ";
+    t[116] = "Are you sure?  ";
+    t[178] = "This supplier number cannot be stored (at most 8 digits):";
+    t[179] = "Empty the log file plixlog.txt?";
 }
 
 void taalhandle(Desk& d) {
@@ -85,6 +87,27 @@ void taalhandle(Desk& d) {
 
     relabelMainWindow(d);
     if (auto text = gethlp(d, 9)) d.velto.lprx.Caption = *text;
+}
+
+std::string withoutAccelerator(std::string_view entry) {
+    std::string out(entry);
+    const std::size_t amp = out.find('&');
+    if (amp != std::string::npos) out.erase(amp, 1);
+    return out;
+}
+
+std::string asMenuCaption(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += '&';
+        out += c;
+    }
+    return out;
+}
+
+const std::string& entryOr(const DeskState& s, int index, const std::string& fallback) {
+    const std::string& entry = s.LanguageTable[index];
+    return entry.empty() ? fallback : entry;
 }
 
 }  // namespace plix

@@ -1,6 +1,9 @@
 #include "desk/velto/commands.h"
 
+#include "desk/chat/veltochatl.h"
 #include "desk/core/veltolog.h"
+#include "desk/lang/veltohlp1.h"
+#include "desk/lang/veltosrv.h"
 #include "desk/velto/startup.h"
 
 namespace plix {
@@ -15,7 +18,10 @@ struct OtherWindow {
 // In the order unloadall unloads them: chat, help, filter, supplier, log,
 // offer, reactions, server. The print and autostart windows are not among them.
 constexpr OtherWindow kOtherWindows[] = {
+    {veltochatl_Unload, veltochatl_Timers},
+    {veltohlp1_Unload, veltohlp1_Timers},
     {veltolog_Unload, veltolog_Timers},
+    {veltosrv_Unload, nullptr},
 };
 
 }  // namespace
@@ -35,6 +41,7 @@ void clrena(Desk& d) {
     for (MenuItem* m : {&f.splix, &f.offertes, &f.viewl, &f.setup, &f.helps, &f.extra, &f.vragen,
                         &f.leverancier, &f.filter})
         m->Enabled = false;
+    d.st.HelpMenuHeld = 0;  // nor does the server window give the help menu back
 }
 
 void clrscr(Desk& d) {

@@ -1,6 +1,7 @@
 #include "desk/velto/log_commands.h"
 
 #include "desk/core/activity_log.h"
+#include "desk/core/alerts.h"
 #include "desk/core/files.h"
 #include "desk/core/veltolog.h"
 
@@ -20,6 +21,10 @@ void viewl_Click(Desk& d) {
 
 void clrlog_Click(Desk& d) {
     d.st.IdleTicks = 0;
+    if (d.os.messages && d.os.messages->show(d.st.LanguageTable[179], programTitle(d.st),
+                                             MsgIcon::Question,
+                                             MsgButtons::OkCancel) != MsgResult::Ok)
+        return;
     writeFileAtomic(d.file(kLogFile), std::string());
 }
 

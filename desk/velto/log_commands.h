@@ -9,8 +9,7 @@ namespace plix {
 void logfile_Click(Desk& d);
 // "View logfile": opens the log window.
 void viewl_Click(Desk& d);
-// "Clear logfile": empties plixlog.txt (the menu promises it; the log is only
-// a diagnostic record).
+// "Clear logfile": empties plixlog.txt once the user confirms it.
 void clrlog_Click(Desk& d);
 
 }  // namespace plix

@@ -109,7 +109,7 @@ void tpasw_KeyPress(Desk& d, int& KeyAscii) {
     if (number < 1 || number > kLargestStoredNumber) {
         // The record has eight positions for the number; a longer one would be
         // lost at the next start and then fail its check.
-        loginMessage(d, "The supplier number " + numText(number) + " cannot be stored.");
+        loginMessage(d, s.LanguageTable[178] + " " + numText(number));
         return;
     }
 

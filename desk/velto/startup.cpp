@@ -9,6 +9,7 @@
 #include "desk/velto/commands.h"
 #include "desk/velto/timers.h"
 #include "desk/velto/tray.h"
+#include "desk/velto/window_openers.h"
 
 namespace plix {
 
@@ -36,6 +37,7 @@ void Form_Load(Desk& d) {
     s.ChangeSeen = 0;
 
     loaddat(d);
+    showWebSite(d);
     taalhandle(d);
     checkSupplierNumber(d);
     s.LineBreak = "\r\n";

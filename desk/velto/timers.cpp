@@ -51,8 +51,18 @@ void Timer1_Timer(Desk& d) {
         picture = false;
         s.FrontPanel = 3;
     }
-    // The reactions (4), offer (5), server (6, and the help menu is disabled),
-    // supplier (7) and filter (8) windows join here as they are built.
+    // The reactions (4) and offer (5) windows join here as they are built.
+    // While the server window is open the help menu is disabled, and it
+    // comes back when that window closes.
+    if (d.veltosrv.form.Visible) {
+        s.FrontPanel = 6;
+        if (f.helps.Enabled) s.HelpMenuHeld = 1;
+        f.helps.Enabled = false;
+    } else if (s.HelpMenuHeld == 1) {
+        s.HelpMenuHeld = 0;
+        f.helps.Enabled = true;
+    }
+    // The supplier (7) and filter (8) windows join here as they are built.
     f.Picture1.Visible = picture;
 }
 

@@ -1,22 +1,13 @@
 #include "desk/velto/tray.h"
 
 #include "desk/core/alerts.h"
+#include "desk/lang/language_table.h"
 
 namespace plix {
 namespace {
 
 // The icon record holds the tip in a 64-character field ending in a zero character.
 constexpr std::size_t kTipWidth = 63;
-
-// In a menu caption "&" marks the accelerator; a title shows it as it is.
-std::string asMenuCaption(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '&') out += '&';
-        out += c;
-    }
-    return out;
-}
 
 }  // namespace
 

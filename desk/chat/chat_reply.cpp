@@ -1,0 +1,28 @@
+#include "desk/chat/chat_reply.h"
+
+#include "desk/net/reply.h"
+
+namespace plix {
+
+std::vector<std::string> chatFields(std::string_view reply) {
+    std::vector<std::string> fields;
+    ReplyCursor cursor(reply);
+    std::string_view field;
+    while (cursor.enclosed(field)) fields.emplace_back(field);
+    return fields;
+}
+
+Conversation conversationOf(const std::vector<std::string>& fields) {
+    Conversation c;
+    c.blocked = fields.size() > 2 && fields[2] == "Blocked";
+    for (std::size_t kind = 3; kind + 1 < fields.size(); kind += 2) {
+        const std::string& line = fields[kind + 1];
+        const bool own = fields[kind].starts_with("vervolg");
+        c.runs.push_back({c.text.size(), line.size(), own ? kChatOwnColour : kChatCustomerColour});
+        c.text += line;
+        c.text += "\r\n";
+    }
+    return c;
+}
+
+}  // namespace plix

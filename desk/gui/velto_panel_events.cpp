@@ -1,0 +1,118 @@
+// The main window's panels (alert settings, network, direct URL, test mode)
+// and the menu items that open the other windows, wired to their procedures.
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "desk/gui/velto_view.h"
+#include "desk/velto/proxy_frame.h"
+#include "desk/velto/settings_panel.h"
+#include "desk/velto/test_mode.h"
+#include "desk/velto/url_panel.h"
+#include "desk/velto/window_openers.h"
+
+namespace plix {
+namespace {
+
+// Runs a handler when the mouse enters a widget or moves over it.
+class MouseWatch : public QObject {
+public:
+    MouseWatch(QObject* parent, std::function<void()> onMove)
+        : QObject(parent), onMove_(std::move(onMove)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) onMove_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onMove_;
+};
+
+}  // namespace
+
+void VeltoView::wirePanels() {
+    Desk& d = desk();
+    VeltoForm& f = d.velto;
+    FormBinder& b = binder();
+    // A frame opened from the menu lies over the request list.
+    const auto raising = [this](const MenuItem& item, const Control& frame) {
+        if (QAction* action = actionOf(item))
+            connect(action, &QAction::triggered, this, [this, &frame] {
+                if (QWidget* w = widgetOf(&frame)) w->raise();
+            });
+    };
+    const auto typed = [this](const TextBox& box, std::function<void()> handler) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
+            connect(edit, &QLineEdit::textEdited, this, [this, handler] { run(handler); });
+    };
+    const auto onEnter = [this, &d](const TextBox& box, void (*keyPress)(Desk&, int&)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
+            connect(edit, &QLineEdit::returnPressed, this, [this, &d, keyPress] {
+                run([&d, keyPress] {
+                    int key = kEnterKey;
+                    keyPress(d, key);
+                });
+            });
+    };
+
+    // Alert settings.
+    b.onMenu(f.splix, [&d] { splix_Click(d); });
+    raising(f.splix, f.frsystem);
+    for (int i = 0; i < 3; ++i) b.onClick(f.chkact[i], [&d, i] { chkact_Click(d, i); });
+    b.onClick(f.chkema, [&d] { chkema_Click(d); });
+    b.onClick(f.chkgsm, [&d] { chkgsm_Click(d); });
+    b.onClick(f.chksnd, [&d] { chksnd_Click(d); });
+    for (int i = 0; i < 4; ++i) typed(f.tsys[i], [&d, i] { tsys_KeyPress(d, i); });
+    typed(f.tgsm, [&d] { tgsm_KeyPress(d); });
+    b.onClick(f.cupdate, [&d] { cupdate_Click(d); });
+    b.onClick(f.cexit, [&d] { cexit_Click(d); });
+
+    // Network.
+    b.onMenu(f.lan, [&d] { lan_Click(d); });
+    raising(f.lan, f.frlan);
+    for (int i = 0; i < 2; ++i) b.onClick(f.optlan[i], [&d, i] { optlan_Click(d, i); });
+    typed(f.tprx, [&d] { tprx_KeyDown(d); });
+    b.onClick(f.closeprx, [&d] { closeprx_Click(d); });
+
+    // Direct URL.
+    b.onMenu(f.directurl, [&d] { directurl_Click(d); });
+    raising(f.directurl, f.fr_url);
+    b.onClick(f.c_geturl, [&d] { c_geturl_Click(d); });
+    onEnter(f.t_url, t_url_KeyPress);
+    b.onClick(f.c_exiturl, [&d] { c_exiturl_Click(d); });
+
+    // Test mode: the access box and the row note.
+    b.onClick(f.lplix, [&d] { lplix_Click(d); });
+    onEnter(f.ttst, ttst_KeyPress);
+    b.onMenu(f.testf, [&d] { testf_Click(d); });
+    for (int i = 0; i < kRows; ++i)
+        if (QWidget* row = widgetOf(&f.lnr[i]))
+            row->installEventFilter(new MouseWatch(row, [this, &d, i] {
+                if (d.st.TestMode == 1) run([&d, i] { lnr_MouseMove(d, i); });
+            }));
+    if (QWidget* list = widgetOf(&f.fr_vraag)) {
+        list->setMouseTracking(true);
+        list->installEventFilter(new MouseWatch(list, [this, &d] {
+            if (d.velto.ltst.Visible) run([&d] { fr_vraag_MouseMove(d); });
+        }));
+    }
+}
+
+void VeltoView::wireWindows() {
+    Desk& d = desk();
+    VeltoForm& f = d.velto;
+    FormBinder& b = binder();
+    b.onMenu(f.leverancier, [&d] { leverancier_Click(d); });
+    b.onMenu(f.filter, [&d] { filter_Click(d); });
+    b.onMenu(f.serverinfo, [&d] { serverinfo_Click(d); });
+    b.onMenu(f.aut, [&d] { aut_Click(d); });
+    b.onMenu(f.directchat, [&d] { directchat_Click(d); });
+    for (int i = 0; i < 6; ++i) b.onMenu(f.hlp[i], [&d, i] { hlp_Click(d, i); });
+    b.onMenu(f.plixnet, [&d] { plixnet_Click(d); });
+}
+
+}  // namespace plix

@@ -1,0 +1,52 @@
+#include "desk/gui/veltosrv_view.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "desk/gui/window_set.h"
+#include "desk/lang/veltosrv.h"
+
+namespace plix {
+
+VeltosrvView::VeltosrvView(WindowSet& set) : WindowView(set, set.desk().veltosrv.form) {
+    Desk& d = desk();
+    VeltosrvForm& w = d.veltosrv;
+    FormBinder& b = binder();
+    auto* frame = b.make<QGroupBox>(body(), w.fr_start);
+    QFont bold = frame->font();
+    bold.setBold(true);
+    frame->setFont(bold);
+    b.makeLabel(frame, w.lurl);
+    auto* host = static_cast<QLineEdit*>(b.makeText(frame, w.turl));
+    host->setMaxLength(kServerHostLength);
+    b.makeLabel(frame, w.lid);
+    auto* number = static_cast<QLineEdit*>(b.makeText(frame, w.tid));
+    for (QWidget* child : frame->findChildren<QWidget*>()) child->setFont(font());
+    b.buddy(w.lurl, w.turl);
+    b.buddy(w.lid, w.tid);
+    b.make<QPushButton>(frame, w.cid)->setFont(font());
+    b.make<QPushButton>(frame, w.cexit)->setFont(font());
+
+    b.onClick(w.cid, [&d] { veltosrv_cid_Click(d); });
+    b.onClick(w.cexit, [&d] { veltosrv_cexit_Click(d); });
+    connect(host, &QLineEdit::textEdited, this, [&d] { veltosrv_turl_KeyDown(d); });
+    const auto onEnter = [this, &d](QLineEdit* box, void (*keyPress)(Desk&, int&)) {
+        connect(box, &QLineEdit::returnPressed, this, [this, &d, keyPress] {
+            run([&d, keyPress] {
+                int key = kEnterKey;
+                keyPress(d, key);
+            });
+        });
+    };
+    onEnter(host, veltosrv_turl_KeyPress);
+    onEnter(number, veltosrv_tid_KeyPress);
+}
+
+bool VeltosrvView::closeBox() {
+    veltosrv_cexit_Click(desk());
+    return !desk().veltosrv.form.Visible;
+}
+
+}  // namespace plix
