@@ -72,7 +72,7 @@ struct VeltoForm {
     MenuItem plixnet{"www.plix.example"};
 
     // Pop-up menu of the notification-area icon; never in the menu bar.
-    MenuItem MnBar{"&Menu"}, Mnexit{"&Close PLIX"}, aut{"&Automatic startup"}, testf{"&Testfase"},
+    MenuItem MnBar{"&Menu"}, Mnexit{"&Close PLIX"}, aut{"&Automatic startup"}, testf{"&Testfase", false},
         serverinfo{"&Server"}, directurl{"Direct &URL"}, logfile{"&Log to file"},
         clrlog{"&Clear logfile"}, viewl{"&View logfile"};
 

@@ -10,7 +10,7 @@
 namespace plix {
 
 struct VeltochatlForm {
-    FormControl form{.Caption = "Direct chat mode", .Width = 5400, .Height = 5500};
+    FormControl form{.Caption = "Direct chat mode", .Width = 6200, .Height = 5500};
     Frame frchat{};
     ComboBox Combo1{};  // the contacts; the chosen one is the current contact
     Button cververs{.Caption = "&Ververs"};

@@ -15,19 +15,22 @@ VeltosrvView::VeltosrvView(WindowSet& set) : WindowView(set, set.desk().veltosrv
     VeltosrvForm& w = d.veltosrv;
     FormBinder& b = binder();
     auto* frame = b.make<QGroupBox>(body(), w.fr_start);
-    QFont bold = frame->font();
-    bold.setBold(true);
-    frame->setFont(bold);
     b.makeLabel(frame, w.lurl);
     auto* host = static_cast<QLineEdit*>(b.makeText(frame, w.turl));
     host->setMaxLength(kServerHostLength);
     b.makeLabel(frame, w.lid);
     auto* number = static_cast<QLineEdit*>(b.makeText(frame, w.tid));
-    for (QWidget* child : frame->findChildren<QWidget*>()) child->setFont(font());
     b.buddy(w.lurl, w.turl);
     b.buddy(w.lid, w.tid);
-    b.make<QPushButton>(frame, w.cid)->setFont(font());
-    b.make<QPushButton>(frame, w.cexit)->setFont(font());
+    b.make<QPushButton>(frame, w.cid);
+    b.make<QPushButton>(frame, w.cexit);
+    // The frame's caption is bold, its controls are not.
+    QFont bold = frame->font();
+    bold.setBold(true);
+    frame->setFont(bold);
+    QFont plain = bold;
+    plain.setBold(false);
+    for (QWidget* child : frame->findChildren<QWidget*>()) child->setFont(plain);
 
     b.onClick(w.cid, [&d] { veltosrv_cid_Click(d); });
     b.onClick(w.cexit, [&d] { veltosrv_cexit_Click(d); });

@@ -42,7 +42,7 @@ TEST_F(WithPlixsrv, ConnectionTestConnectsAndLogsTheExchange) {
     EXPECT_EQ(st.ConnectState, 2);
     EXPECT_EQ(st.TestFailed, 0);
     EXPECT_EQ(st.StatusLine1, "Http OKTesting connection");
-    EXPECT_EQ(st.StatusLine2, "Connect database OK");
+    EXPECT_EQ(st.StatusLine2, "Database connection OK");
     EXPECT_TRUE(fakes.messages.shown.empty());
 
     const std::string log = folder.read(kLogFile);

@@ -36,7 +36,7 @@ TEST(LanguageFile, ShippedFileHasFourCompleteSections) {
     }
     const LanguageSection english = readLanguageSection(*text, 1);
     EXPECT_EQ(english.entries[105], "No Internet connection");
-    EXPECT_EQ(english.entries[116], "Are you sure ?  ");
+    EXPECT_EQ(english.entries[116], "Are you sure?  ");
     EXPECT_FALSE(readLanguageSection(*text, 5).found);
 }
 

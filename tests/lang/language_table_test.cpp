@@ -17,8 +17,10 @@ class LanguageTest : public plix::testing::LanguageFixture {};
 TEST_F(LanguageTest, LoadingRelabelsTheMainWindow) {
     st.CurrentLanguage = 2;
     st.Version = "1.06";
+    folder.write("pxhlp.dat", "[LNG1][9]Choose Direct[LNG2][9]Kies Direct[");
     taalhandle(desk);
     EXPECT_EQ(st.LanguageTable[108], "OK");
+    EXPECT_EQ(velto.lprx.Caption, "Kies Direct");  // help topic 9 of the language
     EXPECT_EQ(velto.ctrlplix.Caption, "nl0");
     EXPECT_EQ(velto.form.Caption, "nl5  1.06");
     EXPECT_EQ(velto.login.Caption, "nl3 &nl55");

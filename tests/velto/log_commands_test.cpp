@@ -22,13 +22,21 @@ TEST_F(LogCommandsTest, LogToFileTogglesTheTickAndTheViewItem) {
     EXPECT_FALSE(velto.viewl.Enabled);
 }
 
-TEST_F(LogCommandsTest, ViewOpensTheLogWindowAndClearEmptiesTheFile) {
+TEST_F(LogCommandsTest, ViewOpensTheLogWindowAndClearEmptiesTheFileOnceConfirmed) {
     viewl_Click(desk);
     EXPECT_TRUE(desk.veltolog.form.Visible);
     EXPECT_EQ(desk.veltolog.form.Width, 5200);
     EXPECT_TRUE(desk.veltolog.Timer1.Enabled);
 
+    // Clearing asks first; Cancel keeps the log.
     folder.write(kLogFile, "an old entry");
+    st.LanguageTable[179] = "Empty the log file plixlog.txt?";
+    fakes.messages.answers = {MsgResult::Cancel};
+    clrlog_Click(desk);
+    ASSERT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown[0].text, "Empty the log file plixlog.txt?");
+    EXPECT_EQ(fakes.messages.shown[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(folder.read(kLogFile), "an old entry");
     clrlog_Click(desk);
     EXPECT_EQ(folder.read(kLogFile), "");
 }
