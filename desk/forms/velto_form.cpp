@@ -54,24 +54,24 @@ VeltoForm::VeltoForm() {
     place(lgsm, 120, 1380, labelWidth, 300);
     place(tgsm, boxLeft, 1350, 700, 315);
     place(llab[6], 120, 1760, 4900, 300);  // heading of the alerts
-    for (int i = 0; i < 3; ++i) place(chkact[i], 240, 2060 + i * 300, 2900, 300);
+    for (int i = 0; i < 3; ++i) place(chkact[i], 180, 2060 + i * 300, 3050, 300);
     chkact[0].Caption = "New questions";
     chkact[1].Caption = "New Reactions";
     chkact[2].Caption = "Order confirmation";
-    place(chkema, 3200, 2060, 1950, 300);
+    place(chkema, 3280, 2060, 1900, 300);
     chkema.Caption = "Email-alert";
-    place(chkgsm, 3200, 2360, 1950, 300);
+    place(chkgsm, 3280, 2360, 1900, 300);
     chkgsm.Caption = "Gsm alert";
-    place(chksnd, 3200, 2660, 1950, 300);
+    place(chksnd, 3280, 2660, 1900, 300);
     chksnd.Caption = "Sound";
     place(llab[4], 120, 3060, 1400, 300);  // "Credit", beside the credit state
     place(lcred, 1550, 3060, 1600, 300);
     lcred.UseMnemonic = false;  // the server's text
-    place(llab[5], 3200, 3060, 1950, 300);
+    place(llab[5], 3280, 3060, 1900, 300);
     llab[5].Visible = false;  // shown while the account is still to be checked
     place(cupdate, 120, 3480, 2900, 400);
     cupdate.Visible = false;
-    place(cexit, 3200, 3480, 1950, 400);
+    place(cexit, 3280, 3480, 1850, 400);
 
     place(frlogin, 100, 1800, 5250, 1500);
     frlogin.Visible = false;
