@@ -16,20 +16,22 @@
 namespace plix {
 namespace {
 
-// Runs a handler when the mouse enters a widget or moves over it.
+// Runs a handler when the mouse enters a widget or moves over it, and
+// another when it leaves.
 class MouseWatch : public QObject {
 public:
-    MouseWatch(QObject* parent, std::function<void()> onMove)
-        : QObject(parent), onMove_(std::move(onMove)) {}
+    MouseWatch(QObject* parent, std::function<void()> onMove, std::function<void()> onLeave = {})
+        : QObject(parent), onMove_(std::move(onMove)), onLeave_(std::move(onLeave)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) onMove_();
+        if (event->type() == QEvent::Leave && onLeave_) onLeave_();
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> onMove_;
+    std::function<void()> onMove_, onLeave_;
 };
 
 }  // namespace
@@ -38,8 +40,10 @@ void VeltoView::wirePanels() {
     Desk& d = desk();
     VeltoForm& f = d.velto;
     FormBinder& b = binder();
-    // A frame opened from the menu lies over the request list.
+    // A frame opened from the menu lies over the request list, and hides
+    // what it covers.
     const auto raising = [this](const MenuItem& item, const Control& frame) {
+        if (QWidget* w = widgetOf(&frame)) w->setAutoFillBackground(true);
         if (QAction* action = actionOf(item))
             connect(action, &QAction::triggered, this, [this, &frame] {
                 if (QWidget* w = widgetOf(&frame)) w->raise();
@@ -89,16 +93,21 @@ void VeltoView::wirePanels() {
     b.onClick(f.lplix, [&d] { lplix_Click(d); });
     onEnter(f.ttst, ttst_KeyPress);
     b.onMenu(f.testf, [&d] { testf_Click(d); });
+    // The note goes as soon as the mouse is over the list elsewhere, or leaves it.
+    const auto hideNote = [this, &d] {
+        if (d.velto.ltst.Visible) run([&d] { fr_vraag_MouseMove(d); });
+    };
     for (int i = 0; i < kRows; ++i)
         if (QWidget* row = widgetOf(&f.lnr[i]))
-            row->installEventFilter(new MouseWatch(row, [this, &d, i] {
-                if (d.st.TestMode == 1) run([&d, i] { lnr_MouseMove(d, i); });
-            }));
+            row->installEventFilter(new MouseWatch(
+                row,
+                [this, &d, i] {
+                    if (d.st.TestMode == 1) run([&d, i] { lnr_MouseMove(d, i); });
+                },
+                hideNote));
     if (QWidget* list = widgetOf(&f.fr_vraag)) {
         list->setMouseTracking(true);
-        list->installEventFilter(new MouseWatch(list, [this, &d] {
-            if (d.velto.ltst.Visible) run([&d] { fr_vraag_MouseMove(d); });
-        }));
+        list->installEventFilter(new MouseWatch(list, hideNote, hideNote));
     }
 }
 

@@ -37,6 +37,11 @@ void Timer1_Timer(Desk& d) {
     s.Timer1FirstTick = 0;
     f.cupdate.Visible = s.ConnectState == 2 && s.SettingsDirty == 1;
 
+    // The settings and URL panels hid the request list when they opened; a
+    // fetch meanwhile (a poll that found a change) must not put it back over
+    // what the user is editing.
+    if (f.frsystem.Visible || f.fr_url.Visible) f.fr_vraag.Visible = false;
+
     s.FrontPanel = 0;
     bool picture = true;  // the picture shows only while no frame is in front
     if (f.fr_vraag.Visible) {

@@ -88,6 +88,18 @@ TEST_F(SettingsPanelTest, CheckBoxesWriteTheirItemsAndUploadSendsElevenValues) {
     EXPECT_FALSE(velto.cupdate.Visible);  // stored: the button stays away until the next change
 }
 
+// A poll that finds a change while the panel is open does not leave the
+// request list over it.
+TEST_F(SettingsPanelTest, TheRequestListStaysAwayWhileThePanelIsOpen) {
+    splix_Click(desk);
+    serveList({record(1, "onb")});
+    getvraag(desk);
+    EXPECT_TRUE(velto.fr_vraag.Visible);
+    fakes.scheduler.advance(1000);
+    EXPECT_FALSE(velto.fr_vraag.Visible);
+    EXPECT_EQ(st.FrontPanel, 2);
+}
+
 TEST_F(SettingsPanelTest, ClosingSavesAndRestartsTheSequence) {
     splix_Click(desk);
     velto.tsys[1].Text = "300";
