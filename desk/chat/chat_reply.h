@@ -22,9 +22,9 @@ constexpr int kChatBlockedColour = 0x0000FF;   // red
 std::vector<std::string> chatFields(std::string_view reply);
 
 struct Conversation {
-    std::string text;            // every line, each ended by CR LF
-    std::vector<TextRun> runs;   // one per line, in its colour
-    bool blocked = false;        // field 2 is exactly "Blocked"
+    std::string text;           // every line, each ended by CR LF
+    std::vector<TextRun> runs;  // one per line, in its colour
+    bool blocked = false;       // field 2 is exactly "Blocked"
 };
 
 // All the lines of a conversation's fields, the newest last; however many

@@ -28,7 +28,8 @@ struct DeskState {
     int SettingsWriteFailed = 0;   // 1 while pxini.dat could not be written: the next save tries again
     int IdMismatch = 0;
     int TestMode = 0;
-    int DisconnectedBeforeUrlPanel = -1;   // Disconnected as it was when the URL test panel opened; -1 while closed
+    // Disconnected as it was when the URL test panel opened; -1 while it is closed.
+    int DisconnectedBeforeUrlPanel = -1;
 
     // Word-filter record and its save state (0 unchanged, above 0 to be written).
     std::string FilterRecord = std::string(kRecordSize, '\0');

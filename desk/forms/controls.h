@@ -56,7 +56,7 @@ struct ListBox : Control {
 struct ComboBox : ListBox {
     std::string text() const {
         return ListIndex >= 0 && ListIndex < static_cast<int>(Items.size()) ? Items[ListIndex]
-                                                                              : std::string();
+                                                                            : std::string();
     }
 };
 

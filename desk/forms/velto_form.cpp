@@ -38,8 +38,8 @@ VeltoForm::VeltoForm() {
     // line, then the buttons. Wide enough for the German and French texts.
     place(frsystem, 100, 900, 5250, 4215);
     frsystem.Visible = false;
-    const char* labels[7] = {"Http cycle", "Seconds", "Max. new messages", "Email 2",
-                             "Credit",     "To be checked", "Alerts"};
+    const char* labels[7] = {"Http cycle",    "Seconds", "Max. new messages", "Email 2", "Credit",
+                             "To be checked", "Alerts"};
     for (int i = 0; i < 7; ++i) llab[i].Caption = labels[i];
     constexpr int labelWidth = 2400, boxLeft = 2550;
     place(llab[0], 120, 300, labelWidth, 300);
@@ -109,7 +109,7 @@ VeltoForm::VeltoForm() {
     place(ttst, 1600, 4100, 1800, 315);
     ttst.Visible = false;
     place(ltst, 600, 0, 3600, 300);
-    ltst.UseMnemonic = false;  // a requester's text
+    ltst.UseMnemonic = false;   // a requester's text
     ltst.BackColor = 0xE1FFFF;  // light yellow, as a tip
     ltst.Visible = false;
 }

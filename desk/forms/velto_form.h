@@ -72,9 +72,9 @@ struct VeltoForm {
     MenuItem plixnet{"www.plix.example"};
 
     // Pop-up menu of the notification-area icon; never in the menu bar.
-    MenuItem MnBar{"&Menu"}, Mnexit{"&Close PLIX"}, aut{"&Automatic startup"}, testf{"&Testfase", false},
-        serverinfo{"&Server"}, directurl{"Direct &URL"}, logfile{"&Log to file"},
-        clrlog{"&Clear logfile"}, viewl{"&View logfile"};
+    MenuItem MnBar{"&Menu"}, Mnexit{"&Close PLIX"}, aut{"&Automatic startup"},
+        testf{"&Testfase", false}, serverinfo{"&Server"}, directurl{"Direct &URL"},
+        logfile{"&Log to file"}, clrlog{"&Clear logfile"}, viewl{"&View logfile"};
 
     TimerControl Timer1{1000, true}, Timer2{1000, true}, Timer3{30000, true}, Timer4{300, false},
         Timer5{2000, true}, Timer6{500, true};

@@ -25,8 +25,8 @@ struct VeltochatlForm {
 
     // The window's own variables.
     std::string CurrentContact;
-    bool ContactsPresent = false;      // the last contact list named at least one
-    std::vector<std::string> Fields;   // the bracketed fields of the last conversation
+    bool ContactsPresent = false;     // the last contact list named at least one
+    std::vector<std::string> Fields;  // the bracketed fields of the last conversation
 
     VeltochatlForm();
 };

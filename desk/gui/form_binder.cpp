@@ -241,6 +241,21 @@ void FormBinder::onMenu(const MenuItem& item, std::function<void()> handler) {
     QObject::connect(a, &QAction::triggered, [this, handler] { run_(handler); });
 }
 
+void FormBinder::onEnter(const TextBox& box, void (*keyPress)(Desk&, int&), Desk& d) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
+        QObject::connect(edit, &QLineEdit::returnPressed, [this, keyPress, &d] {
+            run_([keyPress, &d] {
+                int key = kEnterKey;
+                keyPress(d, key);
+            });
+        });
+}
+
+void FormBinder::onTyped(const TextBox& box, std::function<void()> handler) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
+        QObject::connect(edit, &QLineEdit::textEdited, [this, handler] { run_(handler); });
+}
+
 void FormBinder::draw() const {
     for (const auto& step : draws_) step();
 }

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "desk/core/desk.h"
 #include "desk/forms/controls.h"
 #include "desk/gui/widget_binding.h"
 
@@ -57,6 +58,10 @@ public:
     // std::invalid_argument: the handler would never run.
     void onClick(const Control& control, std::function<void()> handler);
     void onMenu(const MenuItem& item, std::function<void()> handler);
+    // Enter in a text box runs its KeyPress handler with the key code of
+    // Enter; typing in it (each change the user makes) runs onTyped's.
+    void onEnter(const TextBox& box, void (*keyPress)(Desk&, int&), Desk& d);
+    void onTyped(const TextBox& box, std::function<void()> handler);
 
     QWidget* widgetOf(const void* control) const;
     QAction* actionOf(const MenuItem& item) const;

@@ -47,18 +47,8 @@ void VeltoView::wireLogin() {
             if (QWidget* frame = widgetOf(&f.frlogin)) frame->raise();
         });
     }
-    // Enter in a text box runs its KeyPress handler with key code 13.
-    const auto onEnter = [this, &d](const TextBox& box, void (*keyPress)(Desk&, int&)) {
-        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
-            connect(edit, &QLineEdit::returnPressed, this, [this, &d, keyPress] {
-                run([&d, keyPress] {
-                    int key = kEnterKey;
-                    keyPress(d, key);
-                });
-            });
-    };
-    onEnter(f.tlogin, tlogin_KeyPress);
-    onEnter(f.tpasw, tpasw_KeyPress);
+    binder().onEnter(f.tlogin, tlogin_KeyPress, d);
+    binder().onEnter(f.tpasw, tpasw_KeyPress, d);
     binder().onClick(f.cexl, [&d] { cexl_Click(d); });
     // Escape anywhere in the frame is its close button.
     if (QWidget* frame = widgetOf(&f.frlogin)) {

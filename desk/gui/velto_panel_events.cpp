@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include "desk/gui/velto_view.h"
@@ -49,19 +48,6 @@ void VeltoView::wirePanels() {
                 if (QWidget* w = widgetOf(&frame)) w->raise();
             });
     };
-    const auto typed = [this](const TextBox& box, std::function<void()> handler) {
-        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
-            connect(edit, &QLineEdit::textEdited, this, [this, handler] { run(handler); });
-    };
-    const auto onEnter = [this, &d](const TextBox& box, void (*keyPress)(Desk&, int&)) {
-        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
-            connect(edit, &QLineEdit::returnPressed, this, [this, &d, keyPress] {
-                run([&d, keyPress] {
-                    int key = kEnterKey;
-                    keyPress(d, key);
-                });
-            });
-    };
 
     // Alert settings.
     b.onMenu(f.splix, [&d] { splix_Click(d); });
@@ -70,8 +56,8 @@ void VeltoView::wirePanels() {
     b.onClick(f.chkema, [&d] { chkema_Click(d); });
     b.onClick(f.chkgsm, [&d] { chkgsm_Click(d); });
     b.onClick(f.chksnd, [&d] { chksnd_Click(d); });
-    for (int i = 0; i < 4; ++i) typed(f.tsys[i], [&d, i] { tsys_KeyPress(d, i); });
-    typed(f.tgsm, [&d] { tgsm_KeyPress(d); });
+    for (int i = 0; i < 4; ++i) b.onTyped(f.tsys[i], [&d, i] { tsys_KeyPress(d, i); });
+    b.onTyped(f.tgsm, [&d] { tgsm_KeyPress(d); });
     b.onClick(f.cupdate, [&d] { cupdate_Click(d); });
     b.onClick(f.cexit, [&d] { cexit_Click(d); });
 
@@ -79,19 +65,19 @@ void VeltoView::wirePanels() {
     b.onMenu(f.lan, [&d] { lan_Click(d); });
     raising(f.lan, f.frlan);
     for (int i = 0; i < 2; ++i) b.onClick(f.optlan[i], [&d, i] { optlan_Click(d, i); });
-    typed(f.tprx, [&d] { tprx_KeyDown(d); });
+    b.onTyped(f.tprx, [&d] { tprx_KeyDown(d); });
     b.onClick(f.closeprx, [&d] { closeprx_Click(d); });
 
     // Direct URL.
     b.onMenu(f.directurl, [&d] { directurl_Click(d); });
     raising(f.directurl, f.fr_url);
     b.onClick(f.c_geturl, [&d] { c_geturl_Click(d); });
-    onEnter(f.t_url, t_url_KeyPress);
+    b.onEnter(f.t_url, t_url_KeyPress, d);
     b.onClick(f.c_exiturl, [&d] { c_exiturl_Click(d); });
 
     // Test mode: the access box and the row note.
     b.onClick(f.lplix, [&d] { lplix_Click(d); });
-    onEnter(f.ttst, ttst_KeyPress);
+    b.onEnter(f.ttst, ttst_KeyPress, d);
     b.onMenu(f.testf, [&d] { testf_Click(d); });
     // The note goes as soon as the mouse is over the list elsewhere, or leaves it.
     const auto hideNote = [this, &d] {

@@ -33,7 +33,7 @@ VeltochatlView::VeltochatlView(WindowSet& set) : WindowView(set, set.desk().velt
     b.onClick(w.csend, [&d] { veltochatl_csend_Click(d); });
     b.onClick(w.cexit, [&d] { veltochatl_cexit_Click(d); });
     // Typing keeps the user active; Enter sends the line.
-    connect(line, &QLineEdit::textEdited, this, [&d] { veltochatl_tchat_KeyDown(d); });
+    b.onTyped(w.tchat, [&d] { veltochatl_tchat_KeyDown(d); });
     connect(line, &QLineEdit::returnPressed, this,
             [this, &d] { run([&d] { veltochatl_csend_Click(d); }); });
 }

@@ -19,7 +19,7 @@ VeltosrvView::VeltosrvView(WindowSet& set) : WindowView(set, set.desk().veltosrv
     auto* host = static_cast<QLineEdit*>(b.makeText(frame, w.turl));
     host->setMaxLength(kServerHostLength);
     b.makeLabel(frame, w.lid);
-    auto* number = static_cast<QLineEdit*>(b.makeText(frame, w.tid));
+    b.makeText(frame, w.tid);
     b.buddy(w.lurl, w.turl);
     b.buddy(w.lid, w.tid);
     b.make<QPushButton>(frame, w.cid);
@@ -34,17 +34,9 @@ VeltosrvView::VeltosrvView(WindowSet& set) : WindowView(set, set.desk().veltosrv
 
     b.onClick(w.cid, [&d] { veltosrv_cid_Click(d); });
     b.onClick(w.cexit, [&d] { veltosrv_cexit_Click(d); });
-    connect(host, &QLineEdit::textEdited, this, [&d] { veltosrv_turl_KeyDown(d); });
-    const auto onEnter = [this, &d](QLineEdit* box, void (*keyPress)(Desk&, int&)) {
-        connect(box, &QLineEdit::returnPressed, this, [this, &d, keyPress] {
-            run([&d, keyPress] {
-                int key = kEnterKey;
-                keyPress(d, key);
-            });
-        });
-    };
-    onEnter(host, veltosrv_turl_KeyPress);
-    onEnter(number, veltosrv_tid_KeyPress);
+    b.onTyped(w.turl, [&d] { veltosrv_turl_KeyDown(d); });
+    b.onEnter(w.turl, veltosrv_turl_KeyPress, d);
+    b.onEnter(w.tid, veltosrv_tid_KeyPress, d);
 }
 
 bool VeltosrvView::closeBox() {

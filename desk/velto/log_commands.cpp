@@ -21,9 +21,9 @@ void viewl_Click(Desk& d) {
 
 void clrlog_Click(Desk& d) {
     d.st.IdleTicks = 0;
-    if (d.os.messages && d.os.messages->show(d.st.LanguageTable[179], programTitle(d.st),
-                                             MsgIcon::Question,
-                                             MsgButtons::OkCancel) != MsgResult::Ok)
+    if (d.os.messages &&
+        d.os.messages->show(d.st.LanguageTable[179], programTitle(d.st), MsgIcon::Question,
+                            MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     writeFileAtomic(d.file(kLogFile), std::string());
 }

@@ -24,7 +24,8 @@ void lnr_MouseMove(Desk& d, int index) {
     const DeskState& s = d.st;
     VeltoForm& f = d.velto;
     const int entry = s.PageOffset + index;
-    if (s.TestMode != 1 || index < 0 || index >= kRows || entry < 0 || entry >= kMaxRequests) return;
+    if (s.TestMode != 1 || index < 0 || index >= kRows || entry < 0 || entry >= kMaxRequests)
+        return;
     const RequestEntry& r = s.Requests[entry];
     f.ltst.Caption = r.requester + "   " + r.number;
     // At the row's height, in the window's own coordinates.

@@ -10,7 +10,8 @@ void directurl_Click(Desk& d) {
     DeskState& s = d.st;
     VeltoForm& f = d.velto;
     s.IdleTicks = 0;
-    f.t_url.Text = "http://" + s.DefaultHost + "/plix_chkl.php?CD=02&ID_LV=" + numText(s.SupplierNumber);
+    f.t_url.Text =
+        "http://" + s.DefaultHost + "/plix_chkl.php?CD=02&ID_LV=" + numText(s.SupplierNumber);
     f.fr_vraag.Visible = false;
     f.ltst.Visible = false;
     if (s.DisconnectedBeforeUrlPanel < 0) s.DisconnectedBeforeUrlPanel = s.Disconnected;

@@ -58,7 +58,7 @@ TEST_F(ChatTest, OpensOnTheFirstContactWithItsConversationInColour) {
     ASSERT_EQ(w.lchat.Runs.size(), 2u);
     EXPECT_EQ(w.lchat.Runs[0], (TextRun{0, 5, kChatCustomerColour}));  // blue
     EXPECT_EQ(w.lchat.Runs[1], (TextRun{7, 6, kChatOwnColour}));       // dark green
-    EXPECT_EQ(w.lchat.SelStart, w.lchat.Text.size());  // the newest line in view
+    EXPECT_EQ(w.lchat.SelStart, w.lchat.Text.size());                  // the newest line in view
     EXPECT_EQ(w.cblock.Caption, "&Disconnect");
 }
 
@@ -98,8 +98,9 @@ TEST_F(ChatTest, SendingAndBlockingMarkTheConversation) {
     w.tchat.Text = "Tiles & grout, 10% off?";
     veltochatl_csend_Click(desk);
     ASSERT_EQ(market.keys(), (std::vector<std::string>{"chkl14", "chkl15"}));
-    EXPECT_EQ(market.urls[0],
-              "http://srv.test/plix_chkl.php?CD=14&ID_AV=17&TXT=Tiles%20%26%20grout%2C%2010%25%20off%3F");
+    EXPECT_EQ(
+        market.urls[0],
+        "http://srv.test/plix_chkl.php?CD=14&ID_AV=17&TXT=Tiles%20%26%20grout%2C%2010%25%20off%3F");
     EXPECT_EQ(w.tchat.Text, "");
     EXPECT_EQ(w.form.Focus, &w.tchat);
 
@@ -109,14 +110,15 @@ TEST_F(ChatTest, SendingAndBlockingMarkTheConversation) {
     EXPECT_EQ(market.keys(), (std::vector<std::string>{"chkl17", "chkl14", "chkl15"}));
     EXPECT_EQ(market.urls[0], "http://srv.test/plix_chkl.php?CD=17&ID_AV=17&B=Blocked");
     EXPECT_EQ(market.urls[1], "http://srv.test/plix_chkl.php?CD=14&ID_AV=17&TXT=%2A%2A%2A%2A");
-    EXPECT_EQ(w.cblock.Caption, "&Reconnect");  // the unblock caption
+    EXPECT_EQ(w.cblock.Caption, "&Reconnect");            // the unblock caption
     EXPECT_EQ(w.lchat.Text, "Direct chat disconnected");  // the caption and entry 117, lower-cased
     EXPECT_EQ(w.lchat.Runs, (std::vector<TextRun>{{0, 24, kChatBlockedColour, true}}));
 
     market.urls.clear();
     market.answer("chkl15", conversation("open", {"klant", "Hello", "vervolg", "****"}));
     veltochatl_cblock_Click(desk);
-    EXPECT_EQ(urlsOf("chkl17"), (std::vector<std::string>{"http://srv.test/plix_chkl.php?CD=17&ID_AV=17&B="}));
+    EXPECT_EQ(urlsOf("chkl17"),
+              (std::vector<std::string>{"http://srv.test/plix_chkl.php?CD=17&ID_AV=17&B="}));
     EXPECT_EQ(w.cblock.Caption, "&Disconnect");
     EXPECT_EQ(w.lchat.Text, "Hello\r\n****\r\n");
 }
@@ -135,7 +137,8 @@ TEST_F(ChatTest, RefreshesEveryFiveSecondsWithoutTheHourglass) {
     std::vector<std::pair<std::string, MousePointer>> pointers;
     fakes.events.onDraw = [&] { pointers.emplace_back(st.OperationLabel, w.form.Pointer); };
     veltochatl_Load(desk);
-    EXPECT_EQ(pointers.front(), std::make_pair(std::string(" CONTACTCHAT "), MousePointer::Hourglass));
+    EXPECT_EQ(pointers.front(),
+              std::make_pair(std::string(" CONTACTCHAT "), MousePointer::Hourglass));
     EXPECT_EQ(velto.form.Pointer, MousePointer::Default);  // on the chat window, not the main one
     pointers.clear();
     market.urls.clear();
@@ -143,7 +146,9 @@ TEST_F(ChatTest, RefreshesEveryFiveSecondsWithoutTheHourglass) {
     EXPECT_TRUE(market.urls.empty());
     fakes.scheduler.advance(1);
     EXPECT_EQ(market.keys(), (std::vector<std::string>{"chkl15"}));
-    EXPECT_EQ(pointers, (std::vector<std::pair<std::string, MousePointer>>{{" GETCHAT ", MousePointer::Default}}));
+    EXPECT_EQ(
+        pointers,
+        (std::vector<std::pair<std::string, MousePointer>>{{" GETCHAT ", MousePointer::Default}}));
     EXPECT_EQ(w.form.Focus, &w.tchat);  // Timer1 put the focus in the input box
 
     veltochatl_Unload(desk);

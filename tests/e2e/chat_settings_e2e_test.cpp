@@ -30,7 +30,8 @@ TEST_F(ChatEndToEnd, BothWaysThenBlockAndUnblock) {
     ASSERT_EQ(w.Combo1.Items.size(), 1u);
     const std::string contact = w.CurrentContact;
     EXPECT_EQ(contact.rfind("JdeVries-", 0), 0u);
-    EXPECT_TRUE(shows("Hello, is the oak floor available in a lighter colour?", kChatCustomerColour));
+    EXPECT_TRUE(
+        shows("Hello, is the oak floor available in a lighter colour?", kChatCustomerColour));
     EXPECT_TRUE(shows("Yes, we have white oiled oak as well.", kChatOwnColour));
     EXPECT_NE(customerGet("/api/suppliers/" + supplier)["in_chat_since"], 0);  // chkl 16
 

@@ -49,7 +49,8 @@ struct LoggedIn {
     static std::string storedMember(int language) {
         RecordBuilder r;
         r.at(1, "www.srv.test").at(31, "4711").at(39, std::string(1, static_cast<char>(language)));
-        r.at(801, "<5><><><><><><><><><><><><><><><><><><" + numText(4711 + kSupplierNumberCheck) + "><><>");
+        r.at(801, "<5><><><><><><><><><><><><><><><><><><" + numText(4711 + kSupplierNumberCheck) +
+                      "><><>");
         return r.record;
     }
 
@@ -65,7 +66,8 @@ struct LoggedIn {
                 if (!w->isVisible()) continue;
                 if (auto* l = qobject_cast<QLabel*>(w)) text(l->text());
                 if (auto* b = qobject_cast<QAbstractButton*>(w))
-                    text(b->text() + QString::number(b->isChecked()) + QString::number(b->isEnabled()));
+                    text(b->text() + QString::number(b->isChecked()) +
+                         QString::number(b->isEnabled()));
                 if (auto* e = qobject_cast<QLineEdit*>(w)) text(e->text());
                 if (auto* e = qobject_cast<QTextEdit*>(w)) text(e->toPlainText());
                 if (auto* e = qobject_cast<QPlainTextEdit*>(w)) text(e->toPlainText());
@@ -75,10 +77,12 @@ struct LoggedIn {
                 text(a->text() + QString::number(a->isChecked()) + QString::number(a->isEnabled()) +
                      QString::number(a->isVisible()));
         }
-        s += std::to_string(fakes.messages.shown.size()) + "|" + std::to_string(fakes.urls.opened.size()) +
-             "|" + std::to_string(market.urls.size()) + "|" + std::to_string(desk.st.ProgramEnded);
+        s += std::to_string(fakes.messages.shown.size()) + "|" +
+             std::to_string(fakes.urls.opened.size()) + "|" + std::to_string(market.urls.size()) +
+             "|" + std::to_string(desk.st.ProgramEnded);
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            s += "|" + entry.path().filename().string() + ":" + folder.read(entry.path().filename().c_str());
+            s += "|" + entry.path().filename().string() + ":" +
+                 folder.read(entry.path().filename().c_str());
         return s;
     }
 };
@@ -94,8 +98,10 @@ std::vector<std::string> entries(const LoggedIn& p) {
     std::function<void(QMenu*)> walk = [&](QMenu* menu) {
         for (QAction* a : menu->actions()) {
             if (a->isSeparator() || !a->isVisible() || !a->isEnabled()) continue;
-            if (a->menu()) walk(a->menu());
-            else found.push_back(a->text().toStdString());
+            if (a->menu())
+                walk(a->menu());
+            else
+                found.push_back(a->text().toStdString());
         }
     };
     for (QAction* a : window.menuBar()->actions())

@@ -33,7 +33,13 @@ protected:
         market.answer("chkl15", "[17][J][open][klant][Hello][vervolg][Thanks]");
     }
     QColor colourAt(QTextEdit* edit, int block) {
-        return edit->document()->findBlockByNumber(block).begin().fragment().charFormat().foreground().color();
+        return edit->document()
+            ->findBlockByNumber(block)
+            .begin()
+            .fragment()
+            .charFormat()
+            .foreground()
+            .color();
     }
 };
 

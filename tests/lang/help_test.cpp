@@ -12,7 +12,8 @@ namespace plix::testing {
 namespace {
 
 TEST(HelpText, TopicsAreFoundInTheirOwnLanguageOnly) {
-    const std::string file = "[LNG1] [0]Welcome[1]Control text[LNG2] [0]Welkom[1]Besturing\r\n[LNG3][0]";
+    const std::string file =
+        "[LNG1] [0]Welcome[1]Control text[LNG2] [0]Welkom[1]Besturing\r\n[LNG3][0]";
     EXPECT_EQ(helpText(file, 1, 1), "Control text");
     EXPECT_EQ(helpText(file, 2, 1), "Besturing");  // the line break before the next key goes
     EXPECT_EQ(helpText(file, 3, 0), "");           // the last text ends with the file
@@ -47,7 +48,9 @@ TEST(ShippedHelpFile, HasEveryTopicInEveryLanguage) {
             const auto text = helpText(*file, language, topic);
             ASSERT_TRUE(text.has_value()) << language << ":" << topic;
             EXPECT_GT(text->size(), topic == 9 ? 80u : 400u) << language << ":" << topic;
-            if (topic == 9) EXPECT_LT(text->size(), 180u) << language;  // three lines of the network frame
+            if (topic == 9) {
+                EXPECT_LT(text->size(), 180u) << language;  // three lines of the network frame
+            }
             texts.insert(*text);
         }
         EXPECT_EQ(texts.size(), 4u) << topic;  // each language its own

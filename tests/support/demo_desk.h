@@ -87,7 +87,8 @@ protected:
     nlohmann::json customerGet(const std::string& path) {
         httplib::Client client("http://" + server.host());
         auto result = client.Get(path);
-        return result && result->status == 200 ? nlohmann::json::parse(result->body) : nlohmann::json();
+        return result && result->status == 200 ? nlohmann::json::parse(result->body)
+                                               : nlohmann::json();
     }
     // Runs the start-up sequence (503 -> ... -> 0).
     void startUp() {

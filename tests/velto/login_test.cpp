@@ -169,7 +169,8 @@ TEST_F(LoginTest, NumberTooLongForTheRecordIsRefused) {
     EXPECT_TRUE(velto.frlogin.Visible);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     // In the interface language.
-    EXPECT_EQ(fakes.messages.shown[0].text, "Dit leveranciersnummer kan niet worden opgeslagen: 123456789");
+    EXPECT_EQ(fakes.messages.shown[0].text,
+              "Dit leveranciersnummer kan niet worden opgeslagen: 123456789");
     EXPECT_FALSE(std::filesystem::exists(folder / kSettingsFile));
 
     EXPECT_FALSE(storeSupplierNumber(desk, -3));
