@@ -11,7 +11,12 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick curl dbus-daemon
   libssl-dev
+  chromium
 )
+# Node.js and npm for the browser tests: the machine's own when it has them.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 # The server benchmark compares plixsrv with nginx under wrk: `scripts/deps.sh bench`.
 if [ "${1:-}" = "bench" ]; then
   packages+=(wrk nginx python3)
@@ -28,4 +33,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# puppeteer-core for the browser tests, exactly as pinned in the lock file; it
+# drives Debian's chromium and downloads no browser of its own.
+browser_tests="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
+if ! cmp -s "$browser_tests/package-lock.json" "$browser_tests/node_modules/.plix-installed-lock" 2>/dev/null; then
+  (cd "$browser_tests" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
+  cp "$browser_tests/package-lock.json" "$browser_tests/node_modules/.plix-installed-lock"
 fi

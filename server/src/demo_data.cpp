@@ -2,6 +2,7 @@
 
 #include "market.h"
 #include "secrets.h"
+#include "web_store.h"
 
 namespace plixsrv {
 
@@ -108,16 +109,34 @@ DemoLogin seed_demo(Market& m) {
   // Another supplier's reactions, so the reaction counts show competition.
   std::vector<std::string> other(31);
   other[0] = "Concurrent Vloeren";
+  other[1] = "Industrieweg";
+  other[2] = "8";
+  other[3] = "Utrecht";
+  other[4] = "3542 AD";
+  other[5] = "Nederland";
+  other[6] = "030-5550199";
+  other[8] = "info@concurrent.example";
   other[14] = other[16] = random_token(12);
   other[15] = "concurrent";
   int64_t rival = m.register_supplier(other, 1002);
   m.react(rival, numbers[0], "", "Eiken vloer, scherpe prijs.");
+  Offer rival_offer;
+  rival_offer.supplier = rival;
+  rival_offer.request = numbers[0];
+  rival_offer.description = "40 m2 solid oak, 20 mm, laid and oiled";
+  rival_offer.amount = "3980";
+  rival_offer.vat = "Excl";
+  rival_offer.payment = "account 30 days";
+  rival_offer.delivery = "14";
+  rival_offer.shipping = "sended by courier";
+  m.make_offer(rival_offer);
   // A chat contact with a few lines, and a message waiting for the supplier.
   std::string chat = m.open_chat(d.id, "J. de Vries", numbers[0]);
   m.chat_write(chat, false, "Hello, is the oak floor available in a lighter colour?");
   m.chat_write(chat, true, "Yes, we have white oiled oak as well.");
   m.chat_write(chat, false, "Great, please add it to the offer.");
   m.post_message(d.id, "", "Welcome to the PLIX demo marketplace!");
+  d.request_page_key = WebStore(m).give_key(numbers[0]);
   return d;
 }
 

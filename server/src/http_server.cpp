@@ -8,6 +8,7 @@
 
 #include "customer_api.h"
 #include "replies.h"
+#include "web_routes.h"
 
 namespace plixsrv {
 
@@ -71,6 +72,8 @@ void PlixServer::routes() {
                     "application/octet-stream");
   });
   add_customer_api(*svr_, market_);
+  add_web_pages(*svr_);
+  add_web_api(*svr_, market_, opt_.web);
   svr_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
     if (!res.body.empty()) return;
     std::string msg = res.status == 404 ? "No such page." : "The request could not be read.";

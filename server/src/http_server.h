@@ -1,11 +1,13 @@
-// HTTP front of plixsrv: the two desktop scripts, the update download and the
-// customer JSON API, on cpp-httplib with settings chosen for many short polls.
+// HTTP front of plixsrv: the two desktop scripts, the update download, the
+// customer pages and the customer JSON API, on cpp-httplib with settings
+// chosen for many short polls.
 #pragma once
 #include <memory>
 #include <string>
 
 #include "market.h"
 #include "protocol.h"
+#include "web_http.h"
 
 namespace httplib {
 class Server;
@@ -23,6 +25,7 @@ struct ServerOptions {
   int keep_alive_requests = 1000;
   bool log_requests = true;
   ProtocolOptions protocol;
+  WebOptions web;
 };
 
 class PlixServer {

@@ -15,6 +15,8 @@ const char* const kUsage =
     "  --purge-days N       age after which chkl 01 purges a request (default 30)\n"
     "  --version-text V     program version named in the connection test (default 1.06)\n"
     "  --bench-suppliers N  seed N benchmark suppliers and 25 requests\n"
+    "  --web-posts-per-hour N  requests one client address may post on the customer\n"
+    "                       page per hour (default 10)\n"
     "  --quiet              no request log on stderr\n";
 
 namespace {
@@ -61,6 +63,7 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
       cl.server.protocol.purge_age_seconds = static_cast<int64_t>(days) * 86400;
     } else if (a == "--version-text") value(cl.server.protocol.version);
     else if (a == "--bench-suppliers") number(1, 1000000, cl.bench_suppliers);
+    else if (a == "--web-posts-per-hour") number(1, 100000, cl.server.web.posts_per_hour);
     else if (a == "--quiet") cl.server.log_requests = false;
     else if (a == "--help" || a == "-h") cl.help = true;
     else cl.error = "unknown option " + a;

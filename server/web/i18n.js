@@ -1,0 +1,413 @@
+// The pages' texts in the four languages of the desktop program. The language
+// is the browser's first of these, or the one picked with the switch.
+const texts = {
+  en: {
+    site: 'PLIX marketplace',
+    language: 'Language',
+    noscript: 'These pages need JavaScript.',
+    post_heading: 'Ask suppliers for an offer',
+    post_intro: 'Describe what you need. Suppliers who can help react, make offers and chat with you; you follow it all on a private page.',
+    request_legend: 'Your request',
+    title: 'What do you need?',
+    details: 'Describe it',
+    place: 'Place',
+    country: 'Country',
+    country_choose: 'Choose a country',
+    country_1: 'United Kingdom',
+    country_2: 'Netherlands',
+    country_3: 'Germany',
+    country_4: 'France',
+    country_99: 'Elsewhere',
+    contact_legend: 'How suppliers reach you',
+    contact_note: 'Suppliers who make you an offer see these details.',
+    name: 'Your name',
+    email: 'E-mail',
+    phone: 'Phone (optional)',
+    post: 'Post request',
+    posting: 'Posting…',
+    posted_heading: 'Your request is posted',
+    posted_key: 'This link is the only key to your request page. Keep it safe: whoever has it can read and answer for you, and it is not shown again.',
+    link_label: 'Your private link',
+    copy: 'Copy link',
+    copied: 'Copied.',
+    open_page: 'Open your request page',
+    post_another: 'Post another request',
+    request_number: 'Request {n}',
+    posted_at: 'Posted {time}',
+    withdrawn_note: 'You withdrew this request: suppliers no longer see it.',
+    live_note: 'This page shows new reactions, offers and chat lines by itself.',
+    change_heading: 'Change or withdraw your request',
+    save: 'Save changes',
+    saved: 'Saved. Suppliers see the request as changed.',
+    withdraw: 'Withdraw request…',
+    withdraw_confirm: 'Withdraw the request for good? Suppliers will no longer see it.',
+    withdraw_yes: 'Yes, withdraw',
+    withdraw_no: 'Keep it',
+    suppliers_heading: 'Suppliers',
+    none_yet: 'No reactions yet.',
+    you: 'You',
+    in_chat: 'in chat mode',
+    conversation: 'Conversation with {name}',
+    answer_label: 'Your answer to {name}',
+    send_answer: 'Send answer',
+    offer_heading: 'Offer of {time}',
+    offer_description: 'Description',
+    offer_amount: 'Amount',
+    offer_vat: 'VAT',
+    vat_incl: 'included',
+    vat_excl: 'excluded',
+    offer_payment: 'Payment',
+    offer_delivery: 'Delivery',
+    delivery_direct: 'directly',
+    delivery_days: 'within {n} days',
+    offer_shipping: 'Shipping',
+    supplier_contact: 'Contact data',
+    c_address: 'Address',
+    c_place: 'Place',
+    c_country: 'Country',
+    c_phone: 'Phone',
+    c_fax: 'Fax',
+    c_email: 'E-mail',
+    c_web: 'Web site',
+    chat_heading: 'Chat',
+    chat_start: 'Start a chat with {name}',
+    chat_line: 'Message to {name}',
+    chat_send: 'Send',
+    chat_empty: 'No messages yet.',
+    chat_blocked: '{name} has blocked this chat.',
+    news: 'New messages have arrived.',
+    offline: 'The server cannot be reached; trying again…',
+    err_bad_key: 'This link opens no request. Check that you copied the whole link.',
+    err_missing: 'Please fill in: {field}.',
+    err_too_long: '{field} is too long: at most {limit} characters.',
+    err_bad_email: 'The e-mail address looks wrong.',
+    err_rate_limited: 'Too many requests from your address. Please try again later.',
+    err_withdrawn: 'This request is withdrawn.',
+    err_refused: 'The server refused: {message}',
+  },
+  nl: {
+    site: 'PLIX-marktplaats',
+    language: 'Taal',
+    noscript: 'Deze pagina’s hebben JavaScript nodig.',
+    post_heading: 'Vraag leveranciers om een offerte',
+    post_intro: 'Beschrijf wat u nodig hebt. Leveranciers die kunnen helpen reageren, doen offertes en chatten met u; u volgt alles op een eigen, besloten pagina.',
+    request_legend: 'Uw aanvraag',
+    title: 'Wat hebt u nodig?',
+    details: 'Omschrijving',
+    place: 'Plaats',
+    country: 'Land',
+    country_choose: 'Kies een land',
+    country_1: 'Verenigd Koninkrijk',
+    country_2: 'Nederland',
+    country_3: 'Duitsland',
+    country_4: 'Frankrijk',
+    country_99: 'Elders',
+    contact_legend: 'Zo bereiken leveranciers u',
+    contact_note: 'Leveranciers die u een offerte doen, zien deze gegevens.',
+    name: 'Uw naam',
+    email: 'E-mail',
+    phone: 'Telefoon (niet verplicht)',
+    post: 'Aanvraag plaatsen',
+    posting: 'Bezig met plaatsen…',
+    posted_heading: 'Uw aanvraag is geplaatst',
+    posted_key: 'Deze link is de enige sleutel tot de pagina van uw aanvraag. Bewaar hem goed: wie hem heeft, kan meelezen en namens u antwoorden, en hij wordt niet nog eens getoond.',
+    link_label: 'Uw persoonlijke link',
+    copy: 'Link kopiëren',
+    copied: 'Gekopieerd.',
+    open_page: 'Naar de pagina van uw aanvraag',
+    post_another: 'Nog een aanvraag plaatsen',
+    request_number: 'Aanvraag {n}',
+    posted_at: 'Geplaatst {time}',
+    withdrawn_note: 'U hebt deze aanvraag ingetrokken: leveranciers zien hem niet meer.',
+    live_note: 'Nieuwe reacties, offertes en chatberichten verschijnen vanzelf op deze pagina.',
+    change_heading: 'Aanvraag wijzigen of intrekken',
+    save: 'Wijzigingen opslaan',
+    saved: 'Opgeslagen. Leveranciers zien de aanvraag als gewijzigd.',
+    withdraw: 'Aanvraag intrekken…',
+    withdraw_confirm: 'De aanvraag definitief intrekken? Leveranciers zien hem dan niet meer.',
+    withdraw_yes: 'Ja, intrekken',
+    withdraw_no: 'Niet intrekken',
+    suppliers_heading: 'Leveranciers',
+    none_yet: 'Nog geen reacties.',
+    you: 'U',
+    in_chat: 'in de chat',
+    conversation: 'Gesprek met {name}',
+    answer_label: 'Uw antwoord aan {name}',
+    send_answer: 'Antwoord versturen',
+    offer_heading: 'Offerte van {time}',
+    offer_description: 'Omschrijving',
+    offer_amount: 'Bedrag',
+    offer_vat: 'Btw',
+    vat_incl: 'inbegrepen',
+    vat_excl: 'niet inbegrepen',
+    offer_payment: 'Betaling',
+    offer_delivery: 'Levertijd',
+    delivery_direct: 'direct',
+    delivery_days: 'binnen {n} dagen',
+    offer_shipping: 'Verzending',
+    supplier_contact: 'Contactgegevens',
+    c_address: 'Adres',
+    c_place: 'Plaats',
+    c_country: 'Land',
+    c_phone: 'Telefoon',
+    c_fax: 'Fax',
+    c_email: 'E-mail',
+    c_web: 'Website',
+    chat_heading: 'Chat',
+    chat_start: 'Chat beginnen met {name}',
+    chat_line: 'Bericht aan {name}',
+    chat_send: 'Versturen',
+    chat_empty: 'Nog geen berichten.',
+    chat_blocked: '{name} heeft deze chat geblokkeerd.',
+    news: 'Er zijn nieuwe berichten.',
+    offline: 'De server is niet bereikbaar; opnieuw proberen…',
+    err_bad_key: 'Deze link opent geen aanvraag. Controleer of u de hele link hebt gekopieerd.',
+    err_missing: 'Vul dit nog in: {field}.',
+    err_too_long: '{field} is te lang: hoogstens {limit} tekens.',
+    err_bad_email: 'Het e-mailadres lijkt niet te kloppen.',
+    err_rate_limited: 'Te veel aanvragen vanaf uw adres. Probeer het later opnieuw.',
+    err_withdrawn: 'Deze aanvraag is ingetrokken.',
+    err_refused: 'De server weigerde: {message}',
+  },
+  de: {
+    site: 'PLIX-Marktplatz',
+    language: 'Sprache',
+    noscript: 'Diese Seiten brauchen JavaScript.',
+    post_heading: 'Angebote von Anbietern einholen',
+    post_intro: 'Beschreiben Sie, was Sie brauchen. Anbieter, die helfen können, reagieren, machen Angebote und chatten mit Ihnen; alles verfolgen Sie auf einer privaten Seite.',
+    request_legend: 'Ihre Anfrage',
+    title: 'Was brauchen Sie?',
+    details: 'Beschreibung',
+    place: 'Ort',
+    country: 'Land',
+    country_choose: 'Land wählen',
+    country_1: 'Vereinigtes Königreich',
+    country_2: 'Niederlande',
+    country_3: 'Deutschland',
+    country_4: 'Frankreich',
+    country_99: 'Anderswo',
+    contact_legend: 'So erreichen Sie die Anbieter',
+    contact_note: 'Anbieter, die Ihnen ein Angebot machen, sehen diese Angaben.',
+    name: 'Ihr Name',
+    email: 'E-Mail',
+    phone: 'Telefon (freiwillig)',
+    post: 'Anfrage aufgeben',
+    posting: 'Wird aufgegeben…',
+    posted_heading: 'Ihre Anfrage ist aufgegeben',
+    posted_key: 'Dieser Link ist der einzige Schlüssel zur Seite Ihrer Anfrage. Bewahren Sie ihn gut auf: Wer ihn hat, kann mitlesen und in Ihrem Namen antworten, und er wird nicht noch einmal gezeigt.',
+    link_label: 'Ihr privater Link',
+    copy: 'Link kopieren',
+    copied: 'Kopiert.',
+    open_page: 'Zur Seite Ihrer Anfrage',
+    post_another: 'Weitere Anfrage aufgeben',
+    request_number: 'Anfrage {n}',
+    posted_at: 'Aufgegeben {time}',
+    withdrawn_note: 'Sie haben diese Anfrage zurückgezogen: Anbieter sehen sie nicht mehr.',
+    live_note: 'Neue Reaktionen, Angebote und Chatnachrichten erscheinen auf dieser Seite von selbst.',
+    change_heading: 'Anfrage ändern oder zurückziehen',
+    save: 'Änderungen speichern',
+    saved: 'Gespeichert. Anbieter sehen die Anfrage als geändert.',
+    withdraw: 'Anfrage zurückziehen…',
+    withdraw_confirm: 'Die Anfrage endgültig zurückziehen? Anbieter sehen sie dann nicht mehr.',
+    withdraw_yes: 'Ja, zurückziehen',
+    withdraw_no: 'Behalten',
+    suppliers_heading: 'Anbieter',
+    none_yet: 'Noch keine Reaktionen.',
+    you: 'Sie',
+    in_chat: 'im Chat',
+    conversation: 'Gespräch mit {name}',
+    answer_label: 'Ihre Antwort an {name}',
+    send_answer: 'Antwort senden',
+    offer_heading: 'Angebot vom {time}',
+    offer_description: 'Beschreibung',
+    offer_amount: 'Betrag',
+    offer_vat: 'MwSt.',
+    vat_incl: 'enthalten',
+    vat_excl: 'nicht enthalten',
+    offer_payment: 'Zahlung',
+    offer_delivery: 'Lieferzeit',
+    delivery_direct: 'sofort',
+    delivery_days: 'innerhalb von {n} Tagen',
+    offer_shipping: 'Versand',
+    supplier_contact: 'Kontaktdaten',
+    c_address: 'Adresse',
+    c_place: 'Ort',
+    c_country: 'Land',
+    c_phone: 'Telefon',
+    c_fax: 'Fax',
+    c_email: 'E-Mail',
+    c_web: 'Website',
+    chat_heading: 'Chat',
+    chat_start: 'Chat mit {name} beginnen',
+    chat_line: 'Nachricht an {name}',
+    chat_send: 'Senden',
+    chat_empty: 'Noch keine Nachrichten.',
+    chat_blocked: '{name} hat diesen Chat gesperrt.',
+    news: 'Neue Nachrichten sind eingetroffen.',
+    offline: 'Der Server ist nicht erreichbar; neuer Versuch…',
+    err_bad_key: 'Dieser Link öffnet keine Anfrage. Prüfen Sie, ob Sie den ganzen Link kopiert haben.',
+    err_missing: 'Bitte noch ausfüllen: {field}.',
+    err_too_long: '{field} ist zu lang: höchstens {limit} Zeichen.',
+    err_bad_email: 'Die E-Mail-Adresse scheint nicht zu stimmen.',
+    err_rate_limited: 'Zu viele Anfragen von Ihrer Adresse. Bitte versuchen Sie es später noch einmal.',
+    err_withdrawn: 'Diese Anfrage ist zurückgezogen.',
+    err_refused: 'Der Server lehnte ab: {message}',
+  },
+  fr: {
+    site: 'Place de marché PLIX',
+    language: 'Langue',
+    noscript: 'Ces pages ont besoin de JavaScript.',
+    post_heading: 'Demandez un devis aux fournisseurs',
+    post_intro: 'Décrivez ce dont vous avez besoin. Les fournisseurs qui peuvent vous aider réagissent, font des offres et discutent avec vous ; vous suivez tout sur une page privée.',
+    request_legend: 'Votre demande',
+    title: 'De quoi avez-vous besoin ?',
+    details: 'Description',
+    place: 'Localité',
+    country: 'Pays',
+    country_choose: 'Choisissez un pays',
+    country_1: 'Royaume-Uni',
+    country_2: 'Pays-Bas',
+    country_3: 'Allemagne',
+    country_4: 'France',
+    country_99: 'Ailleurs',
+    contact_legend: 'Comment les fournisseurs vous joignent',
+    contact_note: 'Les fournisseurs qui vous font une offre voient ces coordonnées.',
+    name: 'Votre nom',
+    email: 'E-mail',
+    phone: 'Téléphone (facultatif)',
+    post: 'Publier la demande',
+    posting: 'Publication…',
+    posted_heading: 'Votre demande est publiée',
+    posted_key: 'Ce lien est la seule clé de la page de votre demande. Gardez-le bien : qui l’a peut lire et répondre à votre place, et il ne sera plus affiché.',
+    link_label: 'Votre lien privé',
+    copy: 'Copier le lien',
+    copied: 'Copié.',
+    open_page: 'Ouvrir la page de votre demande',
+    post_another: 'Publier une autre demande',
+    request_number: 'Demande {n}',
+    posted_at: 'Publiée {time}',
+    withdrawn_note: 'Vous avez retiré cette demande : les fournisseurs ne la voient plus.',
+    live_note: 'Les nouvelles réactions, offres et messages s’affichent d’eux-mêmes sur cette page.',
+    change_heading: 'Modifier ou retirer votre demande',
+    save: 'Enregistrer',
+    saved: 'Enregistré. Les fournisseurs voient la demande comme modifiée.',
+    withdraw: 'Retirer la demande…',
+    withdraw_confirm: 'Retirer définitivement la demande ? Les fournisseurs ne la verront plus.',
+    withdraw_yes: 'Oui, retirer',
+    withdraw_no: 'La garder',
+    suppliers_heading: 'Fournisseurs',
+    none_yet: 'Pas encore de réaction.',
+    you: 'Vous',
+    in_chat: 'en mode chat',
+    conversation: 'Échange avec {name}',
+    answer_label: 'Votre réponse à {name}',
+    send_answer: 'Envoyer la réponse',
+    offer_heading: 'Offre du {time}',
+    offer_description: 'Description',
+    offer_amount: 'Montant',
+    offer_vat: 'TVA',
+    vat_incl: 'comprise',
+    vat_excl: 'non comprise',
+    offer_payment: 'Paiement',
+    offer_delivery: 'Délai de livraison',
+    delivery_direct: 'immédiat',
+    delivery_days: 'sous {n} jours',
+    offer_shipping: 'Expédition',
+    supplier_contact: 'Coordonnées',
+    c_address: 'Adresse',
+    c_place: 'Localité',
+    c_country: 'Pays',
+    c_phone: 'Téléphone',
+    c_fax: 'Fax',
+    c_email: 'E-mail',
+    c_web: 'Site web',
+    chat_heading: 'Chat',
+    chat_start: 'Discuter avec {name}',
+    chat_line: 'Message à {name}',
+    chat_send: 'Envoyer',
+    chat_empty: 'Pas encore de message.',
+    chat_blocked: '{name} a bloqué ce chat.',
+    news: 'De nouveaux messages sont arrivés.',
+    offline: 'Le serveur est injoignable ; nouvel essai…',
+    err_bad_key: 'Ce lien n’ouvre aucune demande. Vérifiez que vous avez copié le lien entier.',
+    err_missing: 'Veuillez remplir : {field}.',
+    err_too_long: '{field} est trop long : {limit} caractères au plus.',
+    err_bad_email: 'L’adresse e-mail semble incorrecte.',
+    err_rate_limited: 'Trop de demandes depuis votre adresse. Veuillez réessayer plus tard.',
+    err_withdrawn: 'Cette demande est retirée.',
+    err_refused: 'Le serveur a refusé : {message}',
+  },
+};
+
+export const languages = { en: 'English', nl: 'Nederlands', de: 'Deutsch', fr: 'Français' };
+const stored = 'plix.language';
+const listeners = [];
+
+function fromBrowser() {
+  for (const tag of navigator.languages || [navigator.language || 'en']) {
+    const code = String(tag).slice(0, 2).toLowerCase();
+    if (texts[code]) return code;
+  }
+  return 'en';
+}
+
+function readStored() {
+  try {
+    return localStorage.getItem(stored);
+  } catch {
+    return null;  // storage switched off: the browser's language it is
+  }
+}
+
+let current = texts[readStored()] ? readStored() : fromBrowser();
+
+export function lang() {
+  return current;
+}
+
+// The text of key in the current language, with {name} parts filled in.
+export function t(key, values = {}) {
+  const text = texts[current][key] ?? texts.en[key] ?? key;
+  return text.replace(/\{(\w+)\}/g, (whole, name) => (name in values ? String(values[name]) : whole));
+}
+
+// Writes the texts into every element marked data-t="key" under root.
+export function translate(root = document) {
+  document.documentElement.lang = current;
+  for (const node of root.querySelectorAll('[data-t]')) node.textContent = t(node.dataset.t);
+  document.title = t(document.body.dataset.titleKey || 'site') + ' – ' + t('site');
+}
+
+export function onLanguageChange(listener) {
+  listeners.push(listener);
+}
+
+// Fills the language switch and follows it.
+export function languageSwitch(select) {
+  select.replaceChildren();
+  for (const [code, name] of Object.entries(languages)) {
+    const option = document.createElement('option');
+    option.value = code;
+    option.textContent = name;
+    option.lang = code;
+    select.append(option);
+  }
+  select.value = current;
+  select.addEventListener('change', () => {
+    current = texts[select.value] ? select.value : 'en';
+    try {
+      localStorage.setItem(stored, current);
+    } catch {
+      // not kept; the switch still works for this page
+    }
+    translate();
+    for (const listener of listeners) listener();
+  });
+}
+
+// A time as the chosen language writes it (English the British way: the
+// marketplace is European).
+export function when(unixSeconds) {
+  return new Intl.DateTimeFormat(current === 'en' ? 'en-GB' : current, { dateStyle: 'medium', timeStyle: 'short' }).format(
+    new Date(unixSeconds * 1000));
+}
