@@ -87,12 +87,14 @@ CREATE TABLE chat_line(
 CREATE INDEX chat_line_by_contact ON chat_line(contact_id);
 )sql",
     // Customer web pages: each request's private page key, kept only as its
-    // SHA-256 digest, so the database alone opens no page.
+    // SHA-256 digest, so the database alone opens no page; the chats of a
+    // request are looked up by request for its page.
     R"sql(
 CREATE TABLE request_key(
   request_id INTEGER PRIMARY KEY REFERENCES request(id) ON DELETE CASCADE,
   key_digest TEXT NOT NULL UNIQUE,
   created_at INTEGER NOT NULL);
+CREATE INDEX chat_by_request ON chat_contact(request_id);
 )sql",
 };
 }  // namespace

@@ -66,6 +66,65 @@ WebStore::Posted WebStore::post(const NewRequest& request) {
   return p;
 }
 
+bool in_chat_now(int64_t chat_seen_at) {
+  return chat_seen_at > 0 && now_seconds() - chat_seen_at < 15 * 60;
+}
+
+namespace {
+struct Fnv {
+  uint64_t h = 1469598103934665603ull;
+  void add(std::string_view text) {
+    for (unsigned char c : text) {
+      h ^= c;
+      h *= 1099511628211ull;
+    }
+    h ^= 0xff;  // a separator, so "1","23" and "12","3" differ
+    h *= 1099511628211ull;
+  }
+  void add(int64_t n) { add(std::to_string(n)); }
+  std::string hex() const {
+    static const char* digits = "0123456789abcdef";
+    std::string out(16, '0');
+    uint64_t v = h;
+    for (int i = 15; i >= 0; --i, v >>= 4) out[static_cast<size_t>(i)] = digits[v & 15];
+    return out;
+  }
+};
+}  // namespace
+
+std::string WebStore::stamp(int64_t request) {
+  // Reactions, offers and chat lines are only ever added (or removed with a
+  // supplier); the request changes with its sequence number; chats with
+  // their block state. Suppliers count with their record and chat presence.
+  return market_.db().read([&](Conn& c) -> std::string {
+    auto st = c.q(
+        "SELECT r.changed_seq, r.closed, "
+        " (SELECT COUNT(*) || ':' || COALESCE(MAX(seq), 0) FROM reaction WHERE request_id = r.id), "
+        " (SELECT COUNT(*) || ':' || COALESCE(MAX(id), 0) FROM offer WHERE request_id = r.id), "
+        " (SELECT COUNT(*) || ':' || COALESCE(MAX(id), 0) || ':' || COALESCE(SUM(blocked * id), 0) "
+        "    FROM chat_contact WHERE request_id = r.id), "
+        " (SELECT COUNT(*) || ':' || COALESCE(MAX(l.id), 0) FROM chat_line l "
+        "    JOIN chat_contact k ON k.id = l.contact_id WHERE k.request_id = r.id) "
+        "FROM request r WHERE r.id = ?",
+        request);
+    if (!st.step()) return {};
+    Fnv f;
+    for (int col = 0; col < 6; ++col) f.add(st.s(col));
+    auto who = c.q(
+        "SELECT id, slots, chat_seen_at FROM supplier WHERE id IN ("
+        " SELECT supplier_id FROM reaction WHERE request_id = ?1 UNION"
+        " SELECT supplier_id FROM offer WHERE request_id = ?1 UNION"
+        " SELECT supplier_id FROM chat_contact WHERE request_id = ?1) ORDER BY id",
+        request);
+    while (who.step()) {
+      f.add(who.i(0));
+      f.add(who.s(1));
+      f.add(in_chat_now(who.i(2)) ? 1 : 0);
+    }
+    return f.hex();
+  });
+}
+
 int64_t WebStore::request_of(std::string_view key) {
   if (!looks_like_page_key(key)) return 0;
   auto c = market_.db().lease();

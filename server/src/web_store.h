@@ -20,6 +20,9 @@ bool looks_like_page_key(std::string_view key);
 // SHA-256 of the key, in hex: what the database keeps.
 std::string page_key_digest(std::string_view key);
 
+// A supplier who was in chat mode (chkl 16) lately is shown as present.
+bool in_chat_now(int64_t chat_seen_at);
+
 // A chat between the customer of a request and one supplier. The contact's
 // token never leaves the server: the page names the chat by its supplier.
 struct RequestChat {
@@ -43,6 +46,11 @@ class WebStore {
   // The request a page key opens, or 0.
   int64_t request_of(std::string_view key);
   bool closed(int64_t request);
+  // A digest of everything a request's page shows, from one look at the
+  // newest rows (not the texts): a poll compares it instead of building the
+  // page's view. Empty for an unknown request. Taken before the view, so a
+  // write in between costs one more view, never a missed change.
+  std::string stamp(int64_t request);
   // Per supplier the latest chat contact opened for this request.
   std::vector<RequestChat> chats(int64_t request);
   // The chat with a supplier on this request, opened when there is none yet.

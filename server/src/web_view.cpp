@@ -10,9 +10,6 @@ namespace plixsrv {
 using nlohmann::json;
 
 namespace {
-// A supplier in chat mode this recently is shown as present for a chat.
-constexpr int64_t kChatPresenceSeconds = 15 * 60;
-
 std::string u8(const std::string& cp1252) { return plix::cp1252ToUtf8(cp1252); }
 
 // What the customer may see of a supplier: the name always; the contact data
@@ -20,7 +17,7 @@ std::string u8(const std::string& cp1252) { return plix::cp1252ToUtf8(cp1252); }
 json supplier_card(Market& m, int64_t id, bool with_contact) {
   auto s = m.supplier(id);
   json card = {{"id", id}, {"name", s ? u8(s->slots[0]) : "#" + std::to_string(id)}};
-  card["in_chat"] = s && s->chat_seen_at > 0 && now_seconds() - s->chat_seen_at < kChatPresenceSeconds;
+  card["in_chat"] = s && in_chat_now(s->chat_seen_at);
   if (s && with_contact) {
     const auto& v = s->slots;
     std::string street = v[1] + (v[2].empty() ? "" : " " + v[2]);
@@ -108,19 +105,6 @@ json request_view(WebStore& store, int64_t request) {
           {"contact", {{"name", u8(r->contact.name)}, {"email", u8(r->contact.email)},
                        {"phone", u8(r->contact.phone)}}},
           {"suppliers", suppliers}};
-}
-
-std::string view_mark(const json& view) {
-  // FNV-1a over the serialised view: cheap, and any change shows.
-  uint64_t h = 1469598103934665603ull;
-  for (unsigned char c : view.dump()) {
-    h ^= c;
-    h *= 1099511628211ull;
-  }
-  static const char* digits = "0123456789abcdef";
-  std::string out(16, '0');
-  for (int i = 15; i >= 0; --i, h >>= 4) out[static_cast<size_t>(i)] = digits[h & 15];
-  return out;
 }
 
 bool supplier_on_request(const json& view, int64_t supplier) {

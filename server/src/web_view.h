@@ -13,9 +13,6 @@ namespace plixsrv {
 // the chat. Texts are UTF-8; times are unix seconds. Suppliers come in the
 // order of their first reaction, offer or chat.
 nlohmann::json request_view(WebStore& store, int64_t request);
-// A digest of a view: the page polls with it and gets "unchanged" back while
-// nothing it shows has changed.
-std::string view_mark(const nlohmann::json& view);
 // A supplier that reacted, offered or chats on the request: only those can
 // be answered or asked to chat from its page.
 bool supplier_on_request(const nlohmann::json& view, int64_t supplier);

@@ -212,6 +212,7 @@ test('the browser language is taken and the switch follows the customer', async 
   await waitText(page, '.offer dt', 'Betrag');
   await page.reload();
   await waitText(page, '#suppliers-heading', 'Anbieter');
+  await shoot(page, 'demo-request-german');
   await page.select('#language', 'nl');
   await waitText(page, '#suppliers-heading', 'Leveranciers');
   assert.deepEqual(trouble, []);
