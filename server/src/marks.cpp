@@ -3,32 +3,12 @@
 // and answers), so it changes exactly when that list does, and not when the
 // supplier merely reads a request. The reaction mark is a digest of the
 // reaction counts on the listed requests and of the supplier's conversations.
-#include <cstdio>
 #include <mutex>
 
+#include "digest.h"
 #include "market.h"
 
 namespace plixsrv {
-
-namespace {
-struct Fnv {
-  uint64_t h = 1469598103934665603ull;
-  void add(std::string_view s) {
-    for (unsigned char c : s) {
-      h ^= c;
-      h *= 1099511628211ull;
-    }
-    h ^= 0xff;  // field end, so "ab"+"c" differs from "a"+"bc"
-    h *= 1099511628211ull;
-  }
-  void add(int64_t v) { add(std::to_string(v)); }
-  std::string hex() const {
-    char buf[17];
-    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(h));
-    return buf;
-  }
-};
-}  // namespace
 
 Marks Market::marks(int64_t supplier) {
   uint64_t rev = revision_.load();

@@ -1,29 +1,11 @@
 #include "web_store.h"
 
-#include <openssl/evp.h>
-#include <openssl/rand.h>
-
-#include <stdexcept>
+#include "digest.h"
+#include "secrets.h"
 
 namespace plixsrv {
 
-namespace {
-std::string hex(const unsigned char* p, size_t n) {
-  static const char* digits = "0123456789abcdef";
-  std::string out;
-  for (size_t i = 0; i < n; ++i) {
-    out += digits[p[i] >> 4];
-    out += digits[p[i] & 15];
-  }
-  return out;
-}
-}  // namespace
-
-std::string new_page_key() {
-  unsigned char bytes[16];
-  if (RAND_bytes(bytes, sizeof bytes) != 1) throw std::runtime_error("no random numbers");
-  return hex(bytes, sizeof bytes);
-}
+std::string new_page_key() { return random_hex(16); }
 
 bool looks_like_page_key(std::string_view key) {
   if (key.size() != 32) return false;
@@ -32,13 +14,7 @@ bool looks_like_page_key(std::string_view key) {
   return true;
 }
 
-std::string page_key_digest(std::string_view key) {
-  unsigned char out[EVP_MAX_MD_SIZE];
-  unsigned int n = 0;
-  if (EVP_Digest(key.data(), key.size(), out, &n, EVP_sha256(), nullptr) != 1)
-    throw std::runtime_error("SHA-256 failed");
-  return hex(out, n);
-}
+std::string page_key_digest(std::string_view key) { return sha256_hex(key); }
 
 std::string WebStore::give_key(int64_t request) {
   std::string key = new_page_key();
@@ -69,28 +45,6 @@ WebStore::Posted WebStore::post(const NewRequest& request) {
 bool in_chat_now(int64_t chat_seen_at) {
   return chat_seen_at > 0 && now_seconds() - chat_seen_at < 15 * 60;
 }
-
-namespace {
-struct Fnv {
-  uint64_t h = 1469598103934665603ull;
-  void add(std::string_view text) {
-    for (unsigned char c : text) {
-      h ^= c;
-      h *= 1099511628211ull;
-    }
-    h ^= 0xff;  // a separator, so "1","23" and "12","3" differ
-    h *= 1099511628211ull;
-  }
-  void add(int64_t n) { add(std::to_string(n)); }
-  std::string hex() const {
-    static const char* digits = "0123456789abcdef";
-    std::string out(16, '0');
-    uint64_t v = h;
-    for (int i = 15; i >= 0; --i, v >>= 4) out[static_cast<size_t>(i)] = digits[v & 15];
-    return out;
-  }
-};
-}  // namespace
 
 std::string WebStore::stamp(int64_t request) {
   // Reactions, offers and chat lines are only ever added (or removed with a

@@ -8,7 +8,7 @@ import { makeCard } from './card.js';
 const FAST_POLL_MS = 3000;   // while the page is in view
 const SLOW_POLL_MS = 30000;  // while it is hidden behind other tabs
 
-const key = decodeURIComponent(location.hash.slice(1));
+const key = location.hash.slice(1);
 const $ = (id) => document.getElementById(id);
 const cards = new Map();
 let view = null;
@@ -46,6 +46,7 @@ function countryName(code) {
 function drawRequest() {
   $('request-number').textContent = t('request_number', { n: view.number });
   $('request-title').textContent = view.title;
+  document.title = `${view.title} – ${t('site')}`;
   const meta = [t('posted_at', { time: when(view.posted_at) }), view.place, countryName(view.country)];
   $('request-meta').textContent = meta.filter(Boolean).join(' · ');
   $('request-details').textContent = view.details;
@@ -79,6 +80,12 @@ function draw() {
   drawSuppliers();
 }
 
+// Said again even when the words are the same, so a screen reader repeats it.
+function announce(text) {
+  $('news').textContent = '';
+  setTimeout(() => { $('news').textContent = text; }, 100);
+}
+
 function fail(text) {
   clearTimeout(timer);
   $('page-error').textContent = text;
@@ -99,7 +106,7 @@ async function poll() {
       view = answer;
       mark = answer.mark;
       draw();
-      if (!first && !ownChange) $('news').textContent = t('news');
+      if (!first && !ownChange) announce(t('news'));
       ownChange = false;
     }
   } catch (error) {
@@ -143,6 +150,8 @@ onLanguageChange(draw);
 document.addEventListener('visibilitychange', () => {
   if (!document.hidden) poll();
 });
+// Another private link pasted into this tab: a fragment change loads nothing by itself.
+window.addEventListener('hashchange', () => location.reload());
 
 $('request-title').tabIndex = -1;
 if (/^[0-9a-f]{32}$/.test(key)) poll();
