@@ -34,6 +34,8 @@ export async function startServer() {
     });
   });
   child.removeAllListeners('exit');
+  // Never leave a server behind, even when a test run is cut short.
+  process.on('exit', () => child.kill('SIGTERM'));
   return {
     base: values.listening,
     values,
