@@ -38,7 +38,7 @@ fi
 
 # puppeteer-core for the browser tests, exactly as pinned in the lock file; it
 # drives Debian's chromium and downloads no browser of its own.
-browser_tests="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
+browser_tests="$(cd "$(dirname "$0")/.." && pwd)/server/tests/browser"
 if ! cmp -s "$browser_tests/package-lock.json" "$browser_tests/node_modules/.plix-installed-lock" 2>/dev/null; then
   (cd "$browser_tests" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
   cp "$browser_tests/package-lock.json" "$browser_tests/node_modules/.plix-installed-lock"

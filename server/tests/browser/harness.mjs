@@ -9,7 +9,7 @@ import { createInterface } from 'node:readline';
 import puppeteer from 'puppeteer-core';
 
 const here = new URL('.', import.meta.url).pathname;
-export const plixsrvProgram = process.env.PLIXSRV || resolve(here, '../../build-noqt/server/plixsrv');
+export const plixsrvProgram = process.env.PLIXSRV || resolve(here, '../../../build-noqt/server/plixsrv');
 export const chromiumProgram = process.env.CHROMIUM || '/usr/bin/chromium';
 export const shotsFolder = process.env.PLIX_SHOTS || '';
 // A deadline for each wait, not a measured time: a wait ends as soon as its

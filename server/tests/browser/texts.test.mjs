@@ -4,7 +4,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 
-const web = new URL('../../server/web/', import.meta.url);
+const web = new URL('../../web/', import.meta.url);
 const languages = ['en', 'nl', 'de', 'fr'];
 
 test('every language has the same keys and every named key exists', async () => {
