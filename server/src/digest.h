@@ -1,8 +1,8 @@
 // A 64-bit FNV-1a digest of a run of fields, for marks that must change
-// whenever any field does (not a protection against forgery).
+// whenever any field does (not a protection against forgery). The stored
+// content hashes of requests are made with it: never change its output.
 #pragma once
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -19,11 +19,6 @@ struct Fnv {
     h *= 1099511628211ull;
   }
   void add(int64_t v) { add(std::to_string(v)); }
-  std::string hex() const {
-    char buf[17];
-    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(h));
-    return buf;
-  }
 };
 
 }  // namespace plixsrv

@@ -1,6 +1,7 @@
 #include "web_store.h"
 
 #include "digest.h"
+#include "mark_hash.h"
 #include "secrets.h"
 
 namespace plixsrv {
@@ -18,11 +19,7 @@ std::string page_key_digest(std::string_view key) { return sha256_hex(key); }
 
 std::string WebStore::give_key(int64_t request) {
   std::string key = new_page_key();
-  market_.db().write([&](Conn& c) {
-    c.q("INSERT OR REPLACE INTO request_key(request_id, key_digest, created_at) VALUES(?,?,?)",
-        request, page_key_digest(key), now_seconds())
-        .run();
-  });
+  market_.set_page_key(request, page_key_digest(key));
   return key;
 }
 
@@ -47,62 +44,29 @@ bool in_chat_now(int64_t chat_seen_at) {
 }
 
 std::string WebStore::stamp(int64_t request) {
-  // Reactions, offers and chat lines are only ever added (or removed with a
-  // supplier); the request changes with its sequence number; chats with
-  // their block state. Suppliers count with their record and chat presence.
-  return market_.db().read([&](Conn& c) -> std::string {
-    auto st = c.q(
-        "SELECT r.changed_seq, r.closed, "
-        " (SELECT COUNT(*) || ':' || COALESCE(MAX(seq), 0) FROM reaction WHERE request_id = r.id), "
-        " (SELECT COUNT(*) || ':' || COALESCE(MAX(id), 0) FROM offer WHERE request_id = r.id), "
-        " (SELECT COUNT(*) || ':' || COALESCE(MAX(id), 0) || ':' || COALESCE(SUM(blocked * id), 0) "
-        "    FROM chat_contact WHERE request_id = r.id), "
-        " (SELECT COUNT(*) || ':' || COALESCE(MAX(l.id), 0) FROM chat_line l "
-        "    JOIN chat_contact k ON k.id = l.contact_id WHERE k.request_id = r.id) "
-        "FROM request r WHERE r.id = ?",
-        request);
-    if (!st.step()) return {};
-    Fnv f;
-    for (int col = 0; col < 6; ++col) f.add(st.s(col));
-    auto who = c.q(
-        "SELECT id, slots, chat_seen_at FROM supplier WHERE id IN ("
-        " SELECT supplier_id FROM reaction WHERE request_id = ?1 UNION"
-        " SELECT supplier_id FROM offer WHERE request_id = ?1 UNION"
-        " SELECT supplier_id FROM chat_contact WHERE request_id = ?1) ORDER BY id",
-        request);
-    while (who.step()) {
-      f.add(who.i(0));
-      f.add(who.s(1));
-      f.add(in_chat_now(who.i(2)) ? 1 : 0);
-    }
-    return f.hex();
-  });
+  auto a = market_.page_activity(request);
+  if (!a) return {};
+  Fnv f;
+  for (int64_t v : {a->changed_seq, int64_t{a->closed}, a->reactions, a->last_reaction, a->offers,
+                    a->last_offer, a->chats, a->last_chat, a->blocked_chats, a->chat_lines,
+                    a->last_chat_line})
+    f.add(v);
+  for (const auto& p : a->parties) {
+    f.add(p.supplier);
+    f.add(p.record);
+    f.add(int64_t{in_chat_now(p.chat_seen_at)});
+  }
+  return mark_text(f.h);
 }
 
 int64_t WebStore::request_of(std::string_view key) {
   if (!looks_like_page_key(key)) return 0;
-  auto c = market_.db().lease();
-  auto st = c->q("SELECT request_id FROM request_key WHERE key_digest = ?", page_key_digest(key));
-  return st.step() ? st.i(0) : 0;
+  return market_.request_of_page_key(page_key_digest(key));
 }
 
-bool WebStore::closed(int64_t request) {
-  auto c = market_.db().lease();
-  auto st = c->q("SELECT closed FROM request WHERE id = ?", request);
-  return !st.step() || st.i(0) != 0;
-}
+bool WebStore::closed(int64_t request) { return market_.request_closed(request); }
 
-std::vector<RequestChat> WebStore::chats(int64_t request) {
-  std::vector<RequestChat> out;
-  auto c = market_.db().lease();
-  auto st = c->q(
-      "SELECT supplier_id, token, blocked FROM chat_contact WHERE id IN ("
-      "  SELECT MAX(id) FROM chat_contact WHERE request_id = ? GROUP BY supplier_id) "
-      "ORDER BY id",
-      request);
-  while (st.step()) out.push_back({st.i(0), st.s(1), st.i(2) != 0});
-  return out;
-}
+std::vector<RequestChat> WebStore::chats(int64_t request) { return market_.request_chats(request); }
 
 std::string WebStore::open_chat(int64_t request, int64_t supplier, const std::string& customer_name) {
   for (const auto& chat : chats(request))

@@ -1,7 +1,7 @@
-// What the customer pages keep beside the marketplace: the private key of
-// each request's page (stored only as a digest) and the few reads the pages
-// need that the desktop side has no call for. Everything else goes through
-// Market, so the supplier side sees the customer's writes as it always did.
+// The customer pages' side of the marketplace: the private key of each
+// request's page (stored only as a digest) and the poll mark of a page. The
+// data go through Market and its Store like everything else, so the supplier
+// side sees the customer's writes as it always did.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -22,14 +22,6 @@ std::string page_key_digest(std::string_view key);
 
 // A supplier who was in chat mode (chkl 16) lately is shown as present.
 bool in_chat_now(int64_t chat_seen_at);
-
-// A chat between the customer of a request and one supplier. The contact's
-// token never leaves the server: the page names the chat by its supplier.
-struct RequestChat {
-  int64_t supplier = 0;
-  std::string token;
-  bool blocked = false;
-};
 
 class WebStore {
  public:
