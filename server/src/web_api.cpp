@@ -44,9 +44,10 @@ void refuse(httplib::Response& res, const WebRefusal& e) {
 }
 
 void take(RateLimiter& limiter, const httplib::Request& req) {
-  if (limiter.allow(req.remote_addr)) return;
+  std::string client = rate_key(req.remote_addr);
+  if (limiter.allow(client)) return;
   WebRefusal e(429, "rate_limited", "too many requests from this address; try again later");
-  e.retry_after = limiter.wait_seconds(req.remote_addr);
+  e.retry_after = limiter.wait_seconds(client);
   throw e;
 }
 

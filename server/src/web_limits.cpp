@@ -1,5 +1,7 @@
 #include "web_limits.h"
 
+#include <arpa/inet.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -14,6 +16,16 @@ double steady_seconds() {
 // Beyond this many addresses, buckets that have filled up again are dropped.
 constexpr size_t kKeptAddresses = 10000;
 }  // namespace
+
+std::string rate_key(const std::string& remote_addr) {
+  in6_addr a;
+  if (inet_pton(AF_INET6, remote_addr.c_str(), &a) != 1) return remote_addr;
+  if (IN6_IS_ADDR_V4MAPPED(&a)) return remote_addr.substr(remote_addr.rfind(':') + 1);
+  std::fill(a.s6_addr + 8, a.s6_addr + 16, 0);
+  char text[INET6_ADDRSTRLEN];
+  inet_ntop(AF_INET6, &a, text, sizeof text);
+  return std::string(text) + "/64";
+}
 
 RateLimiter::RateLimiter(double burst, double per_hour, Clock now)
     : burst_(std::max(1.0, burst)),

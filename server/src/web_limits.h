@@ -8,6 +8,11 @@
 
 namespace plixsrv {
 
+// The rate limits' name for a client address. An IPv6 host picks its own
+// address within its /64 network at will, so an IPv6 client counts by that
+// network; an IPv4 address (also written IPv4-mapped) counts by itself.
+std::string rate_key(const std::string& remote_addr);
+
 // A token bucket per address: `burst` actions at once, refilled at
 // `per_hour` actions an hour. The state lives in memory only: a restart
 // forgives everyone, which costs little next to a stored table written on

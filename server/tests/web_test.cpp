@@ -246,6 +246,14 @@ TEST_F(WebLimitTest, PostingIsLimitedPerAddressAndRefilledOverTime) {
   EXPECT_TRUE(limiter.allow("a"));
   EXPECT_TRUE(limiter.allow("a"));
   EXPECT_FALSE(limiter.allow("a"));
+
+  // One IPv6 host may use any address of its /64 network: it counts once.
+  using plixsrv::rate_key;
+  EXPECT_EQ(rate_key("2001:db8:1:2:aaaa::1"), rate_key("2001:db8:1:2:bbbb:cccc:dddd:eeee"));
+  EXPECT_NE(rate_key("2001:db8:1:2::1"), rate_key("2001:db8:1:3::1"));
+  EXPECT_EQ(rate_key("::ffff:192.0.2.7"), "192.0.2.7");
+  EXPECT_EQ(rate_key("192.0.2.7"), "192.0.2.7");
+  EXPECT_NE(rate_key("192.0.2.7"), rate_key("192.0.2.8"));
 }
 
 TEST_F(ServerTest, WebFilesCarryThePolicyAndNoMarkupFromData) {
