@@ -1,10 +1,13 @@
 // plixdesk: keeps a supplier in touch with the PLIX marketplace.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 
 #include "desk/core/alerts.h"
 #include "desk/core/desk.h"
 #include "desk/core/startup.h"
+#include "desk/core/work_folder.h"
+#include "desk/core/xdg_dirs.h"
 #include "desk/gui/velto_events.h"
 #include "desk/gui/velto_window.h"
 #include "desk/gui/veltolog_window.h"
@@ -46,7 +49,10 @@ int main(int argc, char** argv) {
     services.sound = &sound;
 
     plix::DeskConfig config;
-    config.folder = QDir::currentPath().toStdString();
+    config.folder = plix::chooseWorkFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                                           QFile::encodeName(QDir::currentPath()).toStdString(),
+                                           plix::xdgDirsFromEnvironment().home);
+    QDir::setCurrent(QFile::decodeName(config.folder.c_str()));
     plix::Desk desk(services, config);
 
     plix::VeltoWindow window(desk);

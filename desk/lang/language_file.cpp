@@ -1,5 +1,7 @@
 #include "desk/lang/language_file.h"
 
+#include "desk/core/files.h"
+
 namespace plix {
 
 LanguageSection readLanguageSection(std::string_view fileText, int number, int entryCount,
@@ -23,6 +25,19 @@ LanguageSection readLanguageSection(std::string_view fileText, int number, int e
         break;
     }
     return section;
+}
+
+bool loadLanguageFile(const std::filesystem::path& file, int number, std::span<std::string> table) {
+    const auto text = readWholeFile(file);
+    if (!text) return false;
+    if (text->empty()) {
+        std::error_code ec;
+        std::filesystem::remove(file, ec);
+        return false;
+    }
+    const LanguageSection section = readLanguageSection(*text, number);
+    for (std::size_t k = 0; k < section.entries.size() && k < table.size(); ++k) table[k] = section.entries[k];
+    return section.found;
 }
 
 }  // namespace plix

@@ -5,6 +5,8 @@
 // ">"; whatever stands between entries (line breaks, remarks) is skipped.
 // The file is searched in chunks of 32000 characters: a key must lie wholly
 // inside one chunk, and only the entries within the key's chunk are read.
+#include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,5 +24,11 @@ struct LanguageSection {
 LanguageSection readLanguageSection(std::string_view fileText, int number,
                                     int entryCount = kLanguageEntries,
                                     std::size_t chunkSize = kLanguageChunk);
+
+// The loading step both programs share: the entries of language number's
+// section in the file fill the table from entry 0 on; the rest of the table
+// keeps what it held. An empty file is removed again (a language file is
+// never left behind empty). False when the section is not there.
+bool loadLanguageFile(const std::filesystem::path& file, int number, std::span<std::string> table);
 
 }  // namespace plix

@@ -1,7 +1,5 @@
 #include "desk/lang/language_table.h"
 
-#include <filesystem>
-
 #include "desk/core/files.h"
 #include "desk/core/settings.h"
 #include "desk/lang/help.h"
@@ -72,17 +70,7 @@ void taalhandle(Desk& d) {
     if (s.CurrentLanguage < 1 || s.CurrentLanguage > 7) s.CurrentLanguage = 1;
     if (s.CurrentLanguage <= 4) d.velto.lng[s.CurrentLanguage].Checked = true;
 
-    const auto path = d.file(kLanguageFile);
-    if (const auto text = readWholeFile(path)) {
-        if (text->empty()) {
-            std::error_code ec;
-            std::filesystem::remove(path, ec);
-        } else {
-            const LanguageSection section = readLanguageSection(*text, s.CurrentLanguage);
-            for (std::size_t k = 0; k < section.entries.size(); ++k)
-                s.LanguageTable[k] = section.entries[k];
-        }
-    }
+    loadLanguageFile(d.file(kLanguageFile), s.CurrentLanguage, s.LanguageTable);
     if (s.LanguageTable[108] != "OK") return;
 
     relabelMainWindow(d);
