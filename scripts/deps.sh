@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need.
+# Installs the Debian packages that building, testing and running need
+# (dpkg-dev, lintian and desktop-file-utils make and check the installer's
+# files and the Debian package).
 # Quick when everything is already there: apt-get runs only for what is missing.
 set -euo pipefail
 
@@ -11,6 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick curl dbus-daemon
   libssl-dev
+  dpkg-dev lintian desktop-file-utils
 )
 # The server benchmark compares plixsrv with nginx under wrk: `scripts/deps.sh bench`.
 if [ "${1:-}" = "bench" ]; then

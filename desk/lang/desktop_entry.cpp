@@ -116,7 +116,7 @@ std::optional<std::string> desktopEntryValue(std::string_view fileText, std::str
 DesktopEntry launcherEntry(const Launcher& launcher) {
     DesktopEntry entry;
     entry.set("Type", "Application")
-        .set("Version", "1.5")
+        .set("Version", "1.4")
         .set("Name", launcher.name)
         .set("Exec", execLine({launcher.program.string()}))
         .set("Path", launcher.folder.string())
