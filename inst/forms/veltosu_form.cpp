@@ -27,7 +27,6 @@ VeltosuForm::VeltosuForm() {
     place(Combo1, 1560, 40, 2400, 380);
     place(Drive1, 0, 900, 4500, 380);
     place(tpad, 0, 1440, 4500, 380);
-    Dir1.Caption = "...";
     place(Dir1, 4560, 1420, 600, 420);
     chkst.Caption = "Automatic startup";
     place(chkst, 0, 2160, 5100, 380);

@@ -13,7 +13,8 @@
 
 namespace plix::inst {
 
-// The folder list: a button that opens a folder chooser at Path.
+// The folder list: a button (drawn with the desktop's folder icon) that
+// opens a folder chooser at Path.
 struct FolderList : Control {
     std::string Path;
 };

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include "inst/veltosu.h"
 #include "platform/qt/qt_text.h"
@@ -33,7 +34,8 @@ QLabel* makePicture(FormBinder& b, QWidget* parent, Picture& c, const QString& f
 }
 
 // Shows items as the list's lines; the user's choice goes to ListIndex.
-void drawCombo(QComboBox* box, const ComboBox& c, const std::function<QString(const std::string&)>& text) {
+void drawCombo(QComboBox* box, const ComboBox& c, const std::function<QString(const std::string&)>& text,
+               const QIcon& icon = {}) {
     QStringList items;
     for (const auto& item : c.Items) items << text(item);
     QStringList shown;
@@ -42,6 +44,8 @@ void drawCombo(QComboBox* box, const ComboBox& c, const std::function<QString(co
     if (shown != items) {
         box->clear();
         box->addItems(items);
+        if (!icon.isNull())
+            for (int i = 0; i < box->count(); ++i) box->setItemIcon(i, icon);
     }
     if (box->currentIndex() != c.ListIndex) box->setCurrentIndex(c.ListIndex);
 }
@@ -70,6 +74,7 @@ void VeltosuWindow::buildControls() {
     drives_ = b.make<QComboBox>(start, f.Drive1);
     target_ = b.make<QLineEdit>(start, f.tpad);
     auto* folder = b.make<QPushButton>(start, f.Dir1);
+    folder->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     b.makeCheck(start, f.chkst);
     setBold(b.make<QPushButton>(this, f.cinstall));
     setBold(b.make<QPushButton>(this, f.cexit));
@@ -118,7 +123,7 @@ void VeltosuWindow::run(const std::function<void()>& handler) {
 void VeltosuWindow::drawLists() {
     const VeltosuForm& f = in_.veltosu;
     drawCombo(languages_, f.Combo1, [](const std::string& s) { return toQt(s); });
-    drawCombo(drives_, f.Drive1, fromPath);
+    drawCombo(drives_, f.Drive1, fromPath, style()->standardIcon(QStyle::SP_DriveHDIcon));
     const QString target = fromPath(f.tpad.Text);
     if (target_->text() != target) target_->setText(target);
 }
