@@ -92,6 +92,7 @@ void regapppath(Inst& in) {
     // The manifest is the last file made, so the result word covers it too.
     const fs::path manifest = fs::path(in.st.TargetPath) / kManifestFile;
     in.st.Written.file(manifest);
+    if (const auto earlier = readWholeFile(manifest)) in.st.Written.keepEarlier(*earlier);
     if (!writeFileAtomic(manifest, in.st.Written.text())) in.st.Failed.push_back(manifest.string());
     in.veltosu.Label1.Caption = in.st.Failed.empty() ? "Ok" : "Fout";
 }

@@ -92,28 +92,33 @@ TEST_F(InstallTest, WithoutTheStartupBoxNoAutostartEntryAndAFailureShowsFout) {
 
 TEST_F(InstallTest, ExistingSettingsStayByteForByteWhenTheAnswerIsNo) {
     Form_Load(in);
+    install();
     std::string mine = plix::testing::settingsTemplate(3);
     mine.replace(0, 16, "www.mine.example");
-    fs::create_directories(target());
     std::ofstream(target() / "pxini.dat", std::ios::binary) << mine;
     std::ofstream(target() / "pxlng.dat") << "old";
+    const auto installAgain = [&](MsgResult answer) {
+        messages.shown.clear();
+        messages.answers = {answer};
+        plix::inst::Inst again{InstServices{&scheduler, &messages}, config()};
+        Form_Load(again);
+        again.veltosu.tpad.Text = target().string();
+        cinstall_Click(again);
+    };
 
-    messages.answers = {MsgResult::No};
-    install();
+    installAgain(MsgResult::No);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, in.st.LanguageTable[187]);
     EXPECT_EQ(messages.shown[0].title, in.st.LanguageTable[188]);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(read(target() / "pxini.dat"), mine);
     EXPECT_EQ(read(target() / "pxlng.dat"), setup.read("pxlng.dat"));
-    EXPECT_EQ(read(target() / "install-manifest.txt").find("pxini.dat"), std::string::npos);
+    // The manifest still holds what the first installation made, once each.
+    const std::string manifest = read(target() / "install-manifest.txt");
+    EXPECT_EQ(manifest.find("folder " + (home / "My Apps").string() + "\n"), manifest.find("\n") + 1);
+    EXPECT_EQ(manifest.find("pxlng.dat"), manifest.rfind("pxlng.dat"));
 
-    // Yes: the template replaces them.
-    plix::inst::Inst again{InstServices{&scheduler, &messages}, config()};
-    Form_Load(again);
-    messages.answers = {MsgResult::Yes};
-    again.veltosu.tpad.Text = target().string();
-    cinstall_Click(again);
+    installAgain(MsgResult::Yes);
     EXPECT_EQ(read(target() / "pxini.dat"), plix::testing::settingsTemplate(1));
 }
 
