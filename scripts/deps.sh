@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  qt6-translations-l10n
   libcurl4-openssl-dev libsqlite3-dev libcpp-httplib-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev

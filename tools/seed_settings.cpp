@@ -5,7 +5,7 @@
 // must be the check value that belongs to NUMBER. --sound also switches the
 // alert sound on, as ticking the settings frame's sound box does; --poll sets
 // the change-poll cycle in 2-second ticks (5..65000, as the settings frame
-// takes it; without one stored the program never polls).
+// takes it; without one stored the program polls at the minimum, 5 ticks).
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "desk/core/desk.h"
-#include "desk/core/login.h"
+#include "desk/velto/login.h"
 #include "desk/core/settings.h"
 
 namespace {
@@ -21,8 +21,8 @@ namespace {
 // Messages of the settings reader go to the terminal.
 class StderrMessages : public plix::MessageBoxes {
 public:
-    plix::MsgResult show(std::string_view text, std::string_view title, plix::MsgIcon,
-                         plix::MsgButtons) override {
+    plix::MsgResult ask(std::string_view text, std::string_view title, plix::MsgIcon,
+                        plix::MsgButtons) override {
         std::fprintf(stderr, "plixdesk-seed: %.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
                      static_cast<int>(text.size()), text.data());
         return plix::MsgResult::Ok;

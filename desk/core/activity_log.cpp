@@ -34,14 +34,19 @@ std::string timeOfDayNow() {
 void loghandle(Desk& d) {
     DeskState& s = d.st;
     std::string entry = logEntry(s, timeOfDayNow());
-    if (appendToFile(d.file(kLogFile), entry)) {
+    std::string why;
+    if (appendToFile(d.file(kLogFile), entry, &why)) {
         s.LogWriteFailed = 0;
+        s.LogWriteNote.clear();
     } else if (s.LogWriteFailed == 0) {
+        // Once per failure streak: in the log window (its caption keeps it
+        // while the streak lasts) and on the status line when that is up; the
+        // status line is never raised for it, it would lie under the list.
         s.LogWriteFailed = 1;
+        s.LogWriteNote = std::string(kLogFile) + " cannot be written: " + why;
+        entry = s.LogWriteNote + "\r\n" + entry;
         Label& status = d.velto.ltest;
-        status.Caption += s.LineBreak.empty() ? "\r\n" : s.LineBreak;
-        status.Caption += "plixlog.txt cannot be written";
-        status.Visible = true;
+        if (status.Visible) status.Caption += (s.LineBreak.empty() ? "\r\n" : s.LineBreak) + s.LogWriteNote;
     }
     s.LastLogEntry = std::move(entry);
     s.LogEntryFlag = 1;

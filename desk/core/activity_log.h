@@ -18,9 +18,10 @@ std::string logEntry(const DeskState& s, std::string_view timeOfDay);
 std::string timeOfDayNow();
 
 // Appends the current exchange to plixlog.txt and hands it to the log
-// window. A file that cannot be written is reported once in the status label
-// (until a later write succeeds); the entry still reaches the log window and
-// the exchange goes on.
+// window. A file that cannot be written is reported once per failure streak
+// (until a later write succeeds) in LogWriteNote, which the log window shows,
+// and on the status label while that is up; the entry still reaches the log
+// window and the exchange goes on.
 void loghandle(Desk& d);
 
 }  // namespace plix

@@ -1,29 +1,35 @@
 #pragma once
-// The running program: its state, its windows' controls and the operating
-// system's services. Every procedure takes a Desk&.
+// The running program: its state, every window's controls and the operating
+// system's services. Every procedure takes a Desk& (and no more than its
+// event's own arguments, such as the index of a control array).
 #include <filesystem>
 #include <string>
 
 #include "desk/core/build_config.h"
 #include "desk/core/state.h"
-#include "desk/core/sub_windows.h"
-#include "desk/core/velto_form.h"
+#include "desk/forms/velto_form.h"
+#include "desk/forms/veltolog_form.h"
 #include "platform/services.h"
 
 namespace plix {
 
 struct DeskConfig {
     std::filesystem::path folder = ".";            // the working folder with the data files
-    std::string defaultHost = buildDefaultHost();   // server host when the record names none
+    std::string defaultHost = buildDefaultHost();  // server host when the record names none
 };
 
 struct Desk {
     Desk(Services services, DeskConfig config)
-        : os(services), folder(std::move(config.folder)), defaultHost(std::move(config.defaultHost)) {}
+        : os(services),
+          folder(std::move(config.folder)),
+          defaultHost(std::move(config.defaultHost)) {}
 
     DeskState st;
+
+    // Every window's controls, one line per window; each struct is in desk/forms.
     VeltoForm velto;
-    SubWindows windows;   // the other windows, as the main window sees them
+    VeltologForm veltolog;
+
     Services os;
     std::filesystem::path folder;
     std::string defaultHost;

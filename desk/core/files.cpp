@@ -1,11 +1,21 @@
 #include "desk/core/files.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
 
 namespace plix {
+namespace {
+
+bool failed(std::string* why, int error) {
+    if (why) *why = std::strerror(error);
+    return false;
+}
+
+}  // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -24,28 +34,35 @@ std::string readRecordFile(const std::filesystem::path& path, std::size_t size) 
     return record;
 }
 
-bool writeFileAtomic(const std::filesystem::path& path, const std::string& data) {
+bool writeFileAtomic(const std::filesystem::path& path, const std::string& data, std::string* why) {
     std::filesystem::path temp = path;
     temp += ".tmp";
     FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
+    if (!f) return failed(why, errno);
     bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
     ok = std::fflush(f) == 0 && ok;
     ok = ::fsync(fileno(f)) == 0 && ok;
+    const int writeError = ok ? 0 : errno;
     ok = std::fclose(f) == 0 && ok;
+    const int error = writeError != 0 ? writeError : errno;
     std::error_code ec;
     if (ok) std::filesystem::rename(temp, path, ec);
     if (!ok || ec) {
+        if (why) *why = ec ? ec.message() : std::strerror(error);
         std::filesystem::remove(temp, ec);
         return false;
     }
     return true;
 }
 
-bool appendToFile(const std::filesystem::path& path, const std::string& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    out.write(data.data(), static_cast<std::streamsize>(data.size()));
-    return static_cast<bool>(out);
+bool appendToFile(const std::filesystem::path& path, const std::string& data, std::string* why) {
+    FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f) return failed(why, errno);
+    bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
+    ok = std::fflush(f) == 0 && ok;
+    const int error = ok ? 0 : errno;
+    ok = std::fclose(f) == 0 && ok;
+    return ok || failed(why, error != 0 ? error : errno);
 }
 
 }  // namespace plix

@@ -16,9 +16,12 @@ std::string readRecordFile(const std::filesystem::path& path, std::size_t size);
 
 // Writes through a temporary file in the same folder and renames it over the
 // old one, so a crash or a full disk never leaves a half-written file behind.
-bool writeFileAtomic(const std::filesystem::path& path, const std::string& data);
+// On failure why (when given) receives the system's reason.
+bool writeFileAtomic(const std::filesystem::path& path, const std::string& data,
+                     std::string* why = nullptr);
 
-// Appends to a file, creating it when needed.
-bool appendToFile(const std::filesystem::path& path, const std::string& data);
+// Appends to a file, creating it when needed. On failure why (when given)
+// receives the system's reason.
+bool appendToFile(const std::filesystem::path& path, const std::string& data, std::string* why = nullptr);
 
 }  // namespace plix

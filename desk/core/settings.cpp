@@ -6,7 +6,6 @@
 #include "desk/core/files.h"
 #include "desk/core/item_list.h"
 #include "desk/core/number.h"
-#include "desk/lang/language_table.h"
 
 namespace plix {
 namespace {
@@ -30,6 +29,18 @@ void decodeCountryBlock(DeskState& s) {
         }
         p /= 10;
     }
+}
+
+// Writes a record file; a failure is told to the user with the file's path
+// and the system's reason, since what was set now lasts only for this run.
+bool storeRecord(Desk& d, const char* name, const std::string& record) {
+    std::string why;
+    if (writeFileAtomic(d.file(name), record, &why)) return true;
+    if (d.os.messages)
+        d.os.messages->show(d.file(name).string() + " cannot be written: " + why +
+                                ".\nThe settings hold until the program ends and are saved again at the next save.",
+                            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+    return false;
 }
 
 }  // namespace
@@ -105,32 +116,32 @@ void loaddat(Desk& d) {
     d.velto.tprx.Text = s.SystemList[20];
 
     s.MaxShown = static_cast<int>(clampValue(s.SystemList[1], 5, 256));
-
-    taalhandle(d);
-
-    s.IdMismatch = 0;
-    if (!s.SystemList[18].empty()) {
-        const long long expected = valInt(s.SystemList[18]) - kSupplierNumberCheck;
-        if (s.SupplierNumber != expected) {
-            d.os.messages->show(s.LanguageTable[177], "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
-            s.SupplierNumber = 0;
-            s.IdMismatch = 1;
-        }
-    }
-
     decodeCountryBlock(s);
+}
+
+void checkSupplierNumber(Desk& d) {
+    DeskState& s = d.st;
+    s.IdMismatch = 0;
+    if (s.SystemList[18].empty()) return;
+    const long long expected = valInt(s.SystemList[18]) - kSupplierNumberCheck;
+    if (s.SupplierNumber == expected) return;
+    d.os.messages->show(s.LanguageTable[177], "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+    s.SupplierNumber = 0;
+    s.IdMismatch = 1;
 }
 
 void savedat(Desk& d) {
     DeskState& s = d.st;
-    if (s.SettingsDirty == 1) {
+    // A record whose last write failed is written again even when nothing
+    // changed since: what it holds is still only in memory.
+    if (s.SettingsDirty == 1 || s.SettingsWriteFailed == 1) {
         s.SystemList[18] = numText(s.SupplierNumber + kSupplierNumberCheck);
         writeInto(s.SettingsRecord, kSystemItemsOffset, kRecordSize,
                   buildItemList(std::span(s.SystemList.data(), kSystemItemsStored)));
         writeSupplierItems(s.SettingsRecord, s.SupplierList);
-        writeFileAtomic(d.file(kSettingsFile), s.SettingsRecord);
+        s.SettingsWriteFailed = storeRecord(d, kSettingsFile, s.SettingsRecord) ? 0 : 1;
     }
-    if (s.FilterState > 0) writeFileAtomic(d.file(kFilterFile), s.FilterRecord);
+    if (s.FilterState > 0) storeRecord(d, kFilterFile, s.FilterRecord);
 }
 
 void makesys(Desk& d) {

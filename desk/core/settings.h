@@ -23,7 +23,14 @@ constexpr std::size_t kSupplierItemsOffset = 40, kSupplierItemsEnd = 800;
 constexpr std::size_t kSystemItemsOffset = 800;
 constexpr int kSupplierItemsStored = 30, kSystemItemsStored = 21;
 
+// Reads pxini.dat and pxflt.dat into the records and the lists. The caller
+// applies the language table (taalhandle) and then checks the supplier
+// number, whose message is in that language: Form_Load does both.
 void loaddat(Desk& d);
+// A stored supplier number that does not match its check value is dropped for
+// the run with a message (IdMismatch := 1); no check value (a first run)
+// passes.
+void checkSupplierNumber(Desk& d);
 void savedat(Desk& d);
 void makesys(Desk& d);
 

@@ -4,9 +4,11 @@
 // the platform services).
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
+#include <vector>
 
-#include "desk/inbox/request_entry.h"
+#include "desk/core/request_entry.h"
 
 namespace plix {
 
@@ -23,6 +25,7 @@ struct DeskState {
     int MaxShown = 5;
     std::array<int, 10> CountryBlock{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     int SettingsDirty = 0;
+    int SettingsWriteFailed = 0;   // 1 while pxini.dat could not be written: the next save tries again
     int IdMismatch = 0;
     int TestMode = 0;
 
@@ -64,8 +67,11 @@ struct DeskState {
     RequestEntries Requests{};      // index 0..256, in the server's order
     int FirstFetchDone = 0;         // the first fetch of a run fills the records but draws no rows
     std::string LimitNote;          // appended to the list caption when MaxShown cuts the page
+    std::set<std::string> NewOrChangedSeen;   // the new and changed requests of the last drawn fetch
     std::string RequestMark, ReactionMark;   // last change marks of the change poll
     int MessageBoxOpen = 0;         // 1 while a server message is on screen
+    std::string MessageShown;       // that message as the poll found it after "MESS"
+    std::vector<std::string> HeldMessages;   // messages that came while a box was open, oldest first
     int ReactionsCommand = 0;       // 99: the reactions window reloads its request
     int ReactionsWatch = 0;         // 1 while the reactions window is known to be open
     int SavedLeft = 0, SavedTop = 0;   // main window position kept by the start-up sequence
@@ -88,6 +94,7 @@ struct DeskState {
     std::string LastLogEntry;               // the most recent log entry, for the log window
     int LogEntryFlag = 0;                   // 1 after an entry was written, 2 once the log window took it
     int LogWriteFailed = 0;                 // 1 while plixlog.txt cannot be written (reported once)
+    std::string LogWriteNote;               // why plixlog.txt cannot be written; empty while it can
     std::array<std::string, 8> PingDiagnostics{};   // the ping's result texts, entries 0..7
     std::string ServerLanguage;             // up to two characters after "Taal=" in the connection test reply
 

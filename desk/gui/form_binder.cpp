@@ -13,6 +13,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <stdexcept>
 
 #include "platform/qt/qt_text.h"
 
@@ -43,24 +47,81 @@ FormBinder::FormBinder(std::function<void(const std::function<void()>&)> run)
     : run_(std::move(run)), twips_(screenDpi()) {}
 
 void FormBinder::bind(Control& c, QWidget* w) {
+    // A picture drawn as a label shows no markup either.
+    if (auto* label = qobject_cast<QLabel*>(w)) label->setTextFormat(Qt::PlainText);
     widgets_[&c] = w;
     draws_.push_back([this, &c, w] { drawControl(c, w, twips_); });
 }
 
+QLabel* FormBinder::makeLabel(QWidget* parent, Label& c) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    widgets_[&c] = label;
+    draws_.push_back([this, &c, label] { drawLabel(c, label, twips_); });
+    return label;
+}
+
+QLabel* FormBinder::makeClickLabel(QWidget* parent, Label& c) {
+    auto* label = new ClickLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    widgets_[&c] = label;
+    draws_.push_back([this, &c, label] { drawLabel(c, label, twips_); });
+    return label;
+}
+
+void FormBinder::buddy(const Label& label, const Control& control) {
+    if (auto* l = qobject_cast<QLabel*>(widgetOf(&label))) l->setBuddy(widgetOf(&control));
+}
+
+namespace {
+
+// Draws a multi-line box: text added at the end is appended alone (and the
+// box follows it when the user was at the end); anything else is set whole.
+void drawMultiLine(QPlainTextEdit* edit, const std::string& text, const std::string& shown) {
+    const QSignalBlocker quiet(edit);  // the program's own change is no typing
+    QScrollBar* bar = edit->verticalScrollBar();
+    const bool follow = bar->value() == bar->maximum();
+    if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
+        QTextCursor end(edit->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(toQt(std::string_view(text).substr(shown.size())));
+    } else {
+        edit->setPlainText(toQt(text));
+    }
+    if (follow) bar->setValue(bar->maximum());
+}
+
+}  // namespace
+
 QWidget* FormBinder::makeText(QWidget* parent, TextBox& c, bool multiLine) {
+    auto shown = std::make_shared<Shown>();
     QWidget* w;
     if (multiLine) {
         auto* edit = new QPlainTextEdit(parent);
-        QObject::connect(edit, &QPlainTextEdit::textChanged,
-                         [&c, edit] { c.Text = fromQt(edit->toPlainText()); });
+        QObject::connect(edit, &QPlainTextEdit::textChanged, [&c, edit, shown] {
+            c.Text = fromQt(edit->toPlainText());
+            shown->text = c.Text;
+        });
         w = edit;
     } else {
         auto* line = new QLineEdit(parent);
-        QObject::connect(line, &QLineEdit::textEdited, [&c](const QString& t) { c.Text = fromQt(t); });
+        QObject::connect(line, &QLineEdit::textEdited, [&c, shown](const QString& t) {
+            c.Text = fromQt(t);
+            shown->text = c.Text;
+        });
         w = line;
     }
     widgets_[&c] = w;
-    draws_.push_back([this, &c, w] { drawText(c, w, twips_); });
+    draws_.push_back([this, &c, w, shown] {
+        drawControl(c, w, twips_);
+        if (shown->drawn && c.Text == shown->text) return;
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+            drawMultiLine(edit, c.Text, shown->drawn ? shown->text : std::string());
+        else if (auto* line = qobject_cast<QLineEdit*>(w))
+            line->setText(toQt(c.Text));
+        shown->text = c.Text;
+        shown->drawn = true;
+    });
     return w;
 }
 
@@ -87,8 +148,6 @@ QWidget* FormBinder::makeList(QWidget* parent, ListBox& c) {
     draws_.push_back([this, &c, list] { drawList(c, list, twips_); });
     return list;
 }
-
-QWidget* FormBinder::makeClickLabel(QWidget* parent, Control& c) { return make<ClickLabel>(parent, c); }
 
 QAction* FormBinder::addItem(QMenu* menu, MenuItem& item) {
     QAction* a = item.Separator ? menu->addSeparator() : menu->addAction(QString());
@@ -130,12 +189,19 @@ void FormBinder::onClick(const Control& control, std::function<void()> handler) 
         QObject::connect(button, &QAbstractButton::clicked, runIt);
     } else if (auto* label = dynamic_cast<ClickLabel*>(w)) {
         label->clicked = runIt;
+    } else {
+        throw std::invalid_argument("a click handler for \"" + control.Caption +
+                                    "\", whose widget " +
+                                    (w ? "cannot be clicked" : "this window does not have"));
     }
 }
 
 void FormBinder::onMenu(const MenuItem& item, std::function<void()> handler) {
-    if (QAction* a = actionOf(item))
-        QObject::connect(a, &QAction::triggered, [this, handler] { run_(handler); });
+    QAction* a = actionOf(item);
+    if (!a)
+        throw std::invalid_argument("a handler for the menu item \"" + item.Caption +
+                                    "\", which this window does not have");
+    QObject::connect(a, &QAction::triggered, [this, handler] { run_(handler); });
 }
 
 void FormBinder::draw() const {

@@ -1,16 +1,20 @@
 #pragma once
 // Builds the widgets of one window from its control structs and keeps them
 // drawn: each widget is created once with a drawing step that copies its
-// struct onto it, and user input flows back into the struct.
+// struct onto it, and user input flows back into the struct. Labels show
+// their text as plain text, never as markup.
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "desk/core/controls.h"
+#include "desk/forms/controls.h"
 #include "desk/gui/widget_binding.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QMenuBar;
 
@@ -32,14 +36,20 @@ public:
     QWidget* makeCheck(QWidget* parent, CheckBox& c);
     QWidget* makeOption(QWidget* parent, OptionButton& c);
     QWidget* makeList(QWidget* parent, ListBox& c);
-    QWidget* makeClickLabel(QWidget* parent, Control& c);
+    // A label; a clickable one reports clicks, as the request rows need.
+    QLabel* makeLabel(QWidget* parent, Label& c);
+    QLabel* makeClickLabel(QWidget* parent, Label& c);
+    // The control a label's access key ("&") moves the focus to.
+    void buddy(const Label& label, const Control& control);
 
     QAction* addItem(QMenu* menu, MenuItem& item);
     QMenu* addMenu(QMenuBar* bar, MenuItem& item);
     QMenu* addSubMenu(QMenu* parent, MenuItem& item);
     void bindMenu(MenuItem& item, QAction* action);
 
-    // A click on a control or a menu item runs the handler.
+    // A click on a control or a menu item runs the handler. A control whose
+    // widget cannot be clicked, or that has no widget here, is refused with
+    // std::invalid_argument: the handler would never run.
     void onClick(const Control& control, std::function<void()> handler);
     void onMenu(const MenuItem& item, std::function<void()> handler);
 
@@ -50,6 +60,13 @@ public:
     void draw() const;
 
 private:
+    // What a text box showed when it was last drawn or typed into: a redraw
+    // of an unchanged box converts nothing.
+    struct Shown {
+        std::string text;
+        bool drawn = false;
+    };
+
     std::function<void(const std::function<void()>&)> run_;
     Twips twips_;
     std::vector<std::function<void()>> draws_;

@@ -3,14 +3,13 @@
 #include <QDir>
 #include <QFile>
 
-#include "desk/core/alerts.h"
 #include "desk/core/desk.h"
-#include "desk/core/startup.h"
 #include "desk/core/work_folder.h"
 #include "desk/core/xdg_dirs.h"
-#include "desk/gui/velto_events.h"
-#include "desk/gui/velto_window.h"
-#include "desk/gui/veltolog_window.h"
+#include "desk/gui/velto_view.h"
+#include "desk/gui/window_set.h"
+#include "desk/velto/startup.h"
+#include "desk/velto/tray.h"
 #include "platform/linux/curl_http_client.h"
 #include "platform/linux/linux_network_probe.h"
 #include "platform/qt/desktop_notifier.h"
@@ -21,6 +20,7 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
+#include "platform/qt/quit_signals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -55,8 +55,17 @@ int main(int argc, char** argv) {
     QDir::setCurrent(QFile::decodeName(config.folder.c_str()));
     plix::Desk desk(services, config);
 
-    plix::VeltoWindow window(desk);
-    // The notification-area icon stands for the window and pops up MnBar;
+    // Every window, drawn again after each event handler and timer tick, and
+    // before a fetch lets waiting events through.
+    plix::WindowSet windows(desk);
+    plix::VeltoView& window = windows.view<plix::VeltoView>();
+    windows.drawBefore(events);
+    scheduler.setAfterTick([&windows] { windows.redraw(); });
+
+    // Boxes stand on the main window, so the window never covers one.
+    messages.setParent(&window);
+
+    // The notification-area icon stands for the main window and pops up MnBar;
     // notifications fall back to the icon's message where no service answers.
     plix::QtTray tray(&window);
     tray.attachMenu(window.trayMenu());
@@ -64,16 +73,18 @@ int main(int argc, char** argv) {
     notifier.fallBackTo(tray);
     desk.os.tray = &tray;
     desk.os.notifier = &notifier;
-    plix::wireAlerts(desk, [&window] { window.refresh(); });
-    plix::wireVeltoEvents(window, desk);
-    plix::VeltologWindow logWindow(desk, window);
-    plix::wireLogEvents(window, logWindow, desk);
-    scheduler.setAfterTick([&window] { window.refresh(); });
+    plix::wireAlerts(desk, [&windows] { windows.redraw(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
-                     [&window](QSessionManager&) { window.setSystemShuttingDown(); });
+                     [&windows](QSessionManager&) { windows.setSystemShuttingDown(); });
+    // A SIGTERM from the session (Linux has no "cancel" for it) saves and quits
+    // as the end of the desktop session does.
+    plix::QuitSignals quitSignals([&desk, &windows] {
+        plix::Form_QueryUnload(desk, plix::UnloadMode::SystemShutdown);
+        windows.redraw();
+    });
 
     plix::Form_Load(desk);
     if (desk.st.ProgramEnded) return 0;
-    window.refresh();
+    windows.redraw();
     return QApplication::exec();
 }

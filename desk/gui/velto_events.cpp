@@ -1,78 +1,69 @@
-#include "desk/gui/velto_events.h"
-
+// The main window's buttons, menu items and keys, wired to its procedures.
 #include <QAction>
 #include <QLineEdit>
+#include <QShortcut>
 
-#include "desk/core/log_commands.h"
-#include "desk/core/alerts.h"
-#include "desk/core/login.h"
-#include "desk/core/startup.h"
-#include "desk/gui/velto_window.h"
-#include "desk/gui/veltolog_window.h"
-#include "desk/inbox/hide_show.h"
-#include "desk/lang/language_table.h"
-#include "desk/trade/commands.h"
-#include "desk/trade/connection.h"
-#include "desk/trade/paging.h"
+#include "desk/gui/velto_view.h"
+#include "desk/velto/commands.h"
+#include "desk/velto/connection.h"
+#include "desk/velto/hide_show.h"
+#include "desk/velto/language_menu.h"
+#include "desk/velto/log_commands.h"
+#include "desk/velto/login.h"
+#include "desk/velto/paging.h"
+#include "desk/velto/startup.h"
+#include "desk/velto/tray.h"
 
 namespace plix {
-namespace {
 
-// Moves the keyboard focus where the logic asked for it (SetFocus).
-void takeFocus(VeltoWindow& w, Desk& d) {
-    const Control*& focus = d.velto.form.Focus;
-    if (!focus) return;
-    if (QWidget* widget = w.widgetOf(focus)) widget->setFocus();
-    focus = nullptr;
-}
-
-// Enter in a text box runs its KeyPress handler with key code 13.
-void onEnter(VeltoWindow& w, Desk& d, const TextBox& box, void (*keyPress)(Desk&, int&)) {
-    if (auto* edit = qobject_cast<QLineEdit*>(w.widgetOf(&box))) {
-        QObject::connect(edit, &QLineEdit::returnPressed, [&w, &d, keyPress] {
-            int key = kEnterKey;
-            keyPress(d, key);
-            w.refresh();
-            takeFocus(w, d);
-        });
-    }
-}
-
-void wireLogin(VeltoWindow& w, Desk& d) {
+void VeltoView::wireEvents() {
+    Desk& d = desk();
     VeltoForm& f = d.velto;
-    w.onMenu(f.login, [&d] { login_Click(d); });
-    if (QAction* login = w.actionOf(f.login)) {
+    FormBinder& b = binder();
+    b.onMenu(f.close_ze2002, [&d] { close_ze2002_Click(d); });
+    b.onMenu(f.Mnexit, [&d] { Mnexit_Click(d); });
+    b.onMenu(f.ttray, [&d] { ttray_Click(d); });
+    for (int i = 1; i <= 4; ++i) b.onMenu(f.lng[i], [&d, i] { lng_Click(d, i); });
+    b.onMenu(f.recon, [&d] { recon_Click(d); });
+    b.onMenu(f.discon, [&d] { discon_Click(d); });
+    b.onMenu(f.clrall, [&d] { clrall_Click(d); });
+    b.onMenu(f.viewall, [&d] { viewall_Click(d); });
+    for (int i = 0; i < 5; ++i) b.onClick(f.cvraag[i], [&d, i] { cvraag_Click(d, i); });
+    b.onMenu(f.logfile, [&d] { logfile_Click(d); });
+    b.onMenu(f.viewl, [&d] { viewl_Click(d); });
+    b.onMenu(f.clrlog, [&d] { clrlog_Click(d); });
+    wireLogin();
+}
+
+void VeltoView::wireLogin() {
+    Desk& d = desk();
+    VeltoForm& f = d.velto;
+    binder().onMenu(f.login, [&d] { login_Click(d); });
+    if (QAction* login = actionOf(f.login)) {
         // After the handler and the redraw: the frame lies over the request list.
-        QObject::connect(login, &QAction::triggered, [&w, &d] {
-            if (QWidget* frame = w.widgetOf(&d.velto.frlogin)) frame->raise();
-            takeFocus(w, d);
+        connect(login, &QAction::triggered, this, [this, &f] {
+            if (QWidget* frame = widgetOf(&f.frlogin)) frame->raise();
         });
     }
-    onEnter(w, d, f.tlogin, tlogin_KeyPress);
-    onEnter(w, d, f.tpasw, tpasw_KeyPress);
-}
-
-}  // namespace
-
-void wireVeltoEvents(VeltoWindow& w, Desk& d) {
-    VeltoForm& f = d.velto;
-    w.onMenu(f.close_ze2002, [&d] { close_ze2002_Click(d); });
-    w.onMenu(f.Mnexit, [&d] { Mnexit_Click(d); });
-    w.onMenu(f.ttray, [&d] { ttray_Click(d); });
-    for (int i = 1; i <= 4; ++i) w.onMenu(f.lng[i], [&d, i] { lng_Click(d, i); });
-    w.onMenu(f.recon, [&d] { recon_Click(d); });
-    w.onMenu(f.discon, [&d] { discon_Click(d); });
-    w.onMenu(f.clrall, [&d] { clrall_Click(d); });
-    w.onMenu(f.viewall, [&d] { viewall_Click(d); });
-    for (int i = 0; i < 5; ++i) w.onClick(f.cvraag[i], [&d, i] { cvraag_Click(d, i); });
-    wireLogin(w, d);
-}
-
-void wireLogEvents(VeltoWindow& w, VeltologWindow& log, Desk& d) {
-    VeltoForm& f = d.velto;
-    w.onMenu(f.logfile, [&d] { logfile_Click(d); });
-    w.onMenu(f.viewl, [&d, &log] { viewl_Click(d, log.form()); });
-    w.onMenu(f.clrlog, [&d] { clrlog_Click(d); });
+    // Enter in a text box runs its KeyPress handler with key code 13.
+    const auto onEnter = [this, &d](const TextBox& box, void (*keyPress)(Desk&, int&)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
+            connect(edit, &QLineEdit::returnPressed, this, [this, &d, keyPress] {
+                run([&d, keyPress] {
+                    int key = kEnterKey;
+                    keyPress(d, key);
+                });
+            });
+    };
+    onEnter(f.tlogin, tlogin_KeyPress);
+    onEnter(f.tpasw, tpasw_KeyPress);
+    binder().onClick(f.cexl, [&d] { cexl_Click(d); });
+    // Escape anywhere in the frame is its close button.
+    if (QWidget* frame = widgetOf(&f.frlogin)) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), frame);
+        escape->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(escape, &QShortcut::activated, this, [this, &d] { run([&d] { cexl_Click(d); }); });
+    }
 }
 
 }  // namespace plix

@@ -37,7 +37,8 @@ void setCaption(QWidget* w, const QString& caption) {
 QString colourStyle(int foreColor, int backColor) {
     QString style;
     if (foreColor != kDefaultColour) style += QStringLiteral("color: %1;").arg(rgb(foreColor));
-    if (backColor != kDefaultColour) style += QStringLiteral("background-color: %1;").arg(rgb(backColor));
+    if (backColor != kDefaultColour)
+        style += QStringLiteral("background-color: %1;").arg(rgb(backColor));
     return style;
 }
 
@@ -51,14 +52,19 @@ void drawControl(const Control& c, QWidget* w, const Twips& t) {
     w->setVisible(c.Visible);
 }
 
-void drawText(const TextBox& c, QWidget* w, const Twips& t) {
-    drawControl(c, w, t);
-    const QString text = toQt(c.Text);
-    if (auto* line = qobject_cast<QLineEdit*>(w)) {
-        if (line->text() != text) line->setText(text);
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
-        if (edit->toPlainText() != text) edit->setPlainText(text);
+std::string withoutMnemonic(std::string_view caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size()) break;  // a marker at the end marks nothing
+        out += caption[i];                                      // and "&&" shows one "&"
     }
+    return out;
+}
+
+void drawLabel(const Label& c, QLabel* w, const Twips& t) {
+    Control shown = c;
+    if (c.UseMnemonic && !w->buddy()) shown.Caption = withoutMnemonic(c.Caption);
+    drawControl(shown, w, t);
 }
 
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t) {
@@ -76,7 +82,8 @@ void drawList(const ListBox& c, QWidget* w, const Twips& t) {
     auto* list = qobject_cast<QListWidget*>(w);
     if (!list) return;
     bool same = list->count() == static_cast<int>(c.Items.size());
-    for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == toQt(c.Items[i]);
+    for (int i = 0; same && i < list->count(); ++i)
+        same = list->item(i)->text() == toQt(c.Items[i]);
     if (!same) {
         const QSignalBlocker block(list);
         list->clear();

@@ -2,10 +2,13 @@
 // Draws one control struct onto its widget: geometry (twips to pixels),
 // visibility, enabled state, caption, colours and values.
 #include <QWidget>
+#include <string>
+#include <string_view>
 
-#include "desk/core/controls.h"
+#include "desk/forms/controls.h"
 
 class QAction;
+class QLabel;
 
 namespace plix {
 
@@ -22,8 +25,14 @@ private:
 
 QString colourStyle(int foreColor, int backColor);
 
+// A caption without its access-key markers: "&x" shows as "x", "&&" as "&".
+std::string withoutMnemonic(std::string_view caption);
+
 void drawControl(const Control& c, QWidget* w, const Twips& t);
-void drawText(const TextBox& c, QWidget* w, const Twips& t);
+// A label's "&" marks its access key where it has a buddy control to move
+// to; without one the marker is left out. A label that does not use
+// mnemonics shows every character.
+void drawLabel(const Label& c, QLabel* w, const Twips& t);
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t);
 void drawOption(const OptionButton& c, QWidget* w, const Twips& t);
 void drawList(const ListBox& c, QWidget* w, const Twips& t);

@@ -34,7 +34,10 @@ void getchange(Desk& d) {
     const std::string_view reply = s.ServerReply;
     bool changed = takeMark(reply, "TV=", s.RequestMark);
     changed = takeMark(reply, "TR=", s.ReactionMark) || changed;
-    const bool message = reply.find("MESS") != std::string_view::npos;
+    // A message whose box is still open, or that waits its turn, is no news: the poll goes on as if
+    // it had not been reported.
+    const std::optional<std::string_view> waiting = afterMarker(reply, "MESS");
+    const bool message = waiting && !messageInHand(s, *waiting);
     if (!changed && !message) return;
 
     // The first change of a run only loads the list; later ones call the user.

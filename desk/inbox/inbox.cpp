@@ -1,14 +1,16 @@
 #include "desk/inbox/inbox.h"
 
 #include <algorithm>
+#include <set>
 #include <string_view>
+#include <vector>
 
 #include "desk/core/alerts.h"
 #include "desk/core/number.h"
 #include "text/cp1252.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
-#include "desk/trade/offers_marks.h"
+#include "desk/inbox/offers_marks.h"
 
 namespace plix {
 namespace {
@@ -109,10 +111,10 @@ void drawRow(Desk& d, int i, int n, bool filled) {
     DeskState& s = d.st;
     if (!filled) return;   // no record behind this row: it stays hidden
     const RequestEntry& e = s.Requests[n];
-    for (Control* c : {&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.Shape1[i]}) c->Visible = true;
+    for (Control* c : std::initializer_list<Control*>{&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.Shape1[i]}) c->Visible = true;
     f.lnr[i].Caption = numText(n + 1);
     if (e.status == "onb" || e.status == "mut") {
-        alertRequest(d, e.title);   // sounds once per fetch and runs to its end
+        alertRequest(d);   // sounds once per fetch and runs to its end
         f.cvink[i].Visible = false;
         f.cnew[i].Visible = true;
         f.lnr[i].BackColor = kNewRowColour;
@@ -124,6 +126,24 @@ void drawRow(Desk& d, int i, int n, bool filled) {
     }
     f.ltime[i].Caption = e.time + " ";
     f.lvraag[i].Caption = e.title + " ";
+}
+
+// Names in a notification the requests that are new or changed since the
+// previous fetch; one still waiting from before is no news. A request counts
+// as changed again when its content differs from what that fetch held.
+void announceNewRequests(Desk& d, int filled) {
+    DeskState& s = d.st;
+    std::set<std::string> seen;
+    std::vector<std::string> fresh;
+    for (int n = 0; n < filled; ++n) {
+        const RequestEntry& e = s.Requests[n];
+        if (e.status != "onb" && e.status != "mut") continue;
+        std::string key = e.number + '\x1f' + e.status + '\x1f' + e.title + '\x1f' + e.details;
+        if (!s.NewOrChangedSeen.contains(key)) fresh.push_back(e.title);
+        seen.insert(std::move(key));
+    }
+    s.NewOrChangedSeen = std::move(seen);
+    notifyNewRequests(d, fresh);
 }
 
 }  // namespace
@@ -167,11 +187,16 @@ void getvraag(Desk& d) {
     // A page left behind by a shorter list moves back to the list's last page.
     s.PageOffset = std::clamp(s.PageOffset, 0, std::max(0, s.HeldCount - 10));
 
-    if (s.FirstFetchDone == 1)
+    // The first fetch of a run draws nothing and so tells nothing: the
+    // requests waiting at start are named with the first rows drawn.
+    if (s.FirstFetchDone == 1) {
         for (int i = 0; i <= last; ++i) drawRow(d, i, s.PageOffset + i, s.PageOffset + i < filled);
+        announceNewRequests(d, filled);
+    }
 
     gettelreacties(d);
-    if (d.windows.veltorsp.form.Visible) s.ReactionsCommand = 99;
+    // An open reactions window (when it is built) is told here to reload its
+    // request: ReactionsCommand := 99.
 
     f.cvraag[1].Enabled = s.PageOffset != 0;
     f.cvraag[0].Enabled = s.HeldCount - 10 != s.PageOffset;
@@ -188,7 +213,7 @@ void clrvra(Desk& d) {
         f.ltime[i].BackColor = kTimeRestColour;
         f.lnr[i].BackColor = kNumberRestColour;
         f.Shape1[i].BackColor = kButtonFaceColour;
-        for (Control* c : {&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.cnew[i],
+        for (Control* c : std::initializer_list<Control*>{&f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cvink[i], &f.cnew[i],
                            &f.chand[i], &f.Shape1[i]})
             c->Visible = false;
     }

@@ -1,12 +1,13 @@
 #include "desk/inbox/server_message.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "desk/core/settings.h"
 #include "desk/core/number.h"
+#include "desk/net/disconnect.h"
 #include "desk/net/protocol.h"
-#include "desk/trade/connection.h"
 
 namespace plix {
 namespace {
@@ -26,15 +27,17 @@ void endAtOnce(Desk& d) {
 
 }  // namespace
 
-void msghandle(Desk& d) {
-    DeskState& s = d.st;
-    // A poll that runs while the box is open finds the same message still
-    // waiting: it is on screen already and is acknowledged when the box closes.
-    if (s.MessageBoxOpen == 1) return;
+bool messageInHand(const DeskState& s, std::string_view text) {
+    return (s.MessageBoxOpen == 1 && text == s.MessageShown) ||
+           std::find(s.HeldMessages.begin(), s.HeldMessages.end(), text) != s.HeldMessages.end();
+}
 
-    const std::string_view reply = s.ServerReply;
-    const std::size_t at = reply.find("MESS");
-    std::string text = at == std::string_view::npos ? std::string() : std::string(reply.substr(at + 4));
+namespace {
+
+// Shows one message (raw: the text after "MESS") and carries out its code.
+void showServerMessage(Desk& d, const std::string& raw) {
+    DeskState& s = d.st;
+    std::string text = raw;
     s.ServerCommand = kPlainMessage;
     if (text.size() >= 4 && text[0] == 'Q' && text[3] == 'Q') {
         if (text.starts_with("QC1Q")) s.ServerCommand = kQuitOrder;
@@ -43,15 +46,47 @@ void msghandle(Desk& d) {
     }
 
     s.MessageBoxOpen = 1;
+    s.MessageShown = raw;
     d.os.messages->show(text, s.LanguageTable[89], MsgIcon::None, MsgButtons::Ok);
     s.MessageBoxOpen = 0;
+    s.MessageShown.clear();
 
     if (s.ServerCommand == kPlainMessage)
         serverRequest(d, "", Script::Ctrl, 11, {{"ID_LV", numText(s.SupplierNumber)}});
     if (s.ServerCommand == kQuitOrder) endAtOnce(d);
     if (s.ServerCommand == kDisconnectOrder) {
-        discon_Click(d);
+        d.st.IdleTicks = 0;
+        disconnect(d);
         d.velto.recon.Enabled = false;   // neither the user nor Timer3 reconnects in this run
+    }
+}
+
+}  // namespace
+
+void msghandle(Desk& d) {
+    DeskState& s = d.st;
+    const std::string_view reply = s.ServerReply;
+    const std::size_t at = reply.find("MESS");
+    const std::string raw = at == std::string_view::npos ? std::string() : std::string(reply.substr(at + 4));
+    // A poll that runs while the box is open finds the same message still
+    // waiting: it is on screen already and is acknowledged when the box closes.
+    if (messageInHand(s, raw)) return;
+    // Another box is waiting for the user: this one waits its turn. It is kept,
+    // not dropped, since the server retires an order once it delivered it.
+    if (anyBoxOpen(d.os.messages)) {
+        s.HeldMessages.push_back(raw);
+        return;
+    }
+    showServerMessage(d, raw);
+    handleHeldMessages(d);
+}
+
+void handleHeldMessages(Desk& d) {
+    DeskState& s = d.st;
+    while (!s.HeldMessages.empty() && !s.ProgramEnded && !anyBoxOpen(d.os.messages)) {
+        const std::string raw = std::move(s.HeldMessages.front());
+        s.HeldMessages.erase(s.HeldMessages.begin());
+        showServerMessage(d, raw);
     }
 }
 

@@ -1,10 +1,8 @@
 #include "desk/lang/language_table.h"
 
 #include "desk/core/files.h"
-#include "desk/core/settings.h"
 #include "desk/lang/help.h"
 #include "desk/lang/language_file.h"
-#include "desk/trade/commands.h"
 
 namespace plix {
 namespace {
@@ -75,23 +73,6 @@ void taalhandle(Desk& d) {
 
     relabelMainWindow(d);
     if (auto text = gethlp(d, 9)) d.velto.lprx.Caption = *text;
-}
-
-void makelang(Desk& d) {
-    DeskState& s = d.st;
-    s.IdleTicks = 0;
-    unloadall(d);
-    for (int i = 1; i <= 4; ++i) d.velto.lng[i].Checked = i == s.SelectedLanguage;
-    s.CurrentLanguage = s.SelectedLanguage;
-    s.SettingsRecord[kLanguageOffset] = static_cast<char>(s.CurrentLanguage);
-    writeFileAtomic(d.file(kSettingsFile), s.SettingsRecord);
-    s.SettingsDirty = 0;
-    taalhandle(d);
-}
-
-void lng_Click(Desk& d, int index) {
-    d.st.SelectedLanguage = index;
-    makelang(d);
 }
 
 }  // namespace plix

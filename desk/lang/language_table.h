@@ -1,6 +1,6 @@
 #pragma once
-// The language table: loading a language from pxlng.dat, relabelling the
-// main window, and switching the language from the menu.
+// The language table: loading a language from pxlng.dat and relabelling the
+// main window.
 #include "desk/core/desk.h"
 
 namespace plix {
@@ -12,7 +12,5 @@ inline constexpr const char* kLanguageFile = "pxlng.dat";
 void setLanguageDefaults(DeskState& s);
 
 void taalhandle(Desk& d);
-void makelang(Desk& d);
-void lng_Click(Desk& d, int index);
 
 }  // namespace plix

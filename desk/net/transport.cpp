@@ -55,6 +55,8 @@ static void fetch(Desk& d, const FetchOptions& options) {
         s.RequestUrl = std::move(url);
     }
     if (hourglass) window.Pointer = MousePointer::Hourglass;
+    // The hourglass (and whatever the caller set before) shows while the fetch blocks.
+    if (d.os.events) d.os.events->drawNow();
 
     HttpRequest request;
     request.url = s.RequestUrl;

@@ -1,17 +1,6 @@
 #include "inst/forms/veltosu_form.h"
 
 namespace plix::inst {
-namespace {
-
-void place(Control& c, int left, int top, int width, int height) {
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-}
-
-}  // namespace
-
 VeltosuForm::VeltosuForm() {
     form.Width = 6600;
     form.Height = 4500;

@@ -8,7 +8,7 @@
 // character a user's folder name may hold.
 #include <string>
 
-#include "desk/core/controls.h"
+#include "desk/forms/controls.h"
 #include "platform/scheduler.h"
 
 namespace plix::inst {

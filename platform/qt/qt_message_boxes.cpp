@@ -6,9 +6,10 @@
 
 namespace plix {
 
-MsgResult QtMessageBoxes::show(std::string_view text, std::string_view title, MsgIcon icon,
-                               MsgButtons buttons) {
+MsgResult QtMessageBoxes::ask(std::string_view text, std::string_view title, MsgIcon icon,
+                              MsgButtons buttons) {
     QMessageBox box(parent_);
+    box.setTextFormat(Qt::PlainText);   // a server's message is text, never markup
     box.setText(toQt(text));
     box.setWindowTitle(toQt(title));
     switch (icon) {

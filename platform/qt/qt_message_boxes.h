@@ -8,8 +8,8 @@ namespace plix {
 class QtMessageBoxes : public MessageBoxes {
 public:
     void setParent(QWidget* parent) { parent_ = parent; }
-    MsgResult show(std::string_view text, std::string_view title, MsgIcon icon,
-                   MsgButtons buttons) override;
+    MsgResult ask(std::string_view text, std::string_view title, MsgIcon icon,
+                  MsgButtons buttons) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/services.h"
@@ -20,9 +21,13 @@ class FakeMessageBoxes : public MessageBoxes {
 public:
     std::vector<ShownMessage> shown;
     std::deque<MsgResult> answers;   // consumed in order; Ok/Yes when empty
-    MsgResult show(std::string_view text, std::string_view title, MsgIcon icon,
-                   MsgButtons buttons) override {
+    // Runs once while the next box is open, as the program's modal box lets
+    // the timers run meanwhile.
+    std::function<void()> whileOpen;
+    MsgResult ask(std::string_view text, std::string_view title, MsgIcon icon,
+                  MsgButtons buttons) override {
         shown.push_back({std::string(text), std::string(title), icon, buttons});
+        if (auto run = std::exchange(whileOpen, nullptr)) run();
         if (!answers.empty()) {
             MsgResult r = answers.front();
             answers.pop_front();
@@ -86,9 +91,10 @@ public:
 class FakeUrlOpener : public UrlOpener {
 public:
     std::vector<std::string> opened;
+    bool works = true;   // false: the desktop has nothing that takes the address
     bool open(const std::string& url) override {
         opened.push_back(url);
-        return true;
+        return works;
     }
 };
 
@@ -107,9 +113,15 @@ public:
 
 class FakeEventPump : public EventPump {
 public:
-    int runs = 0;
-    std::function<void()> onRun;   // a nested handler the test wants to run inside a fetch
+    int runs = 0, draws = 0;
+    std::function<void()> onRun;    // a nested handler the test wants to run inside a fetch
+    std::function<void()> onDraw;   // a look at the state the screen would show
+    void drawNow() override {
+        ++draws;
+        if (onDraw) onDraw();
+    }
     void processPendingEvents() override {
+        ++draws;
         ++runs;
         if (onRun) onRun();
     }

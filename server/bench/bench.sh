@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Loopback benchmark of plixsrv against nginx serving a 100-byte file.
-#  - wrk: chkl 03 change polls spread over 10,000 suppliers, chkl 02 request
-#    lists of 25 records, and nginx's static file with the same settings;
-#    requests/s, p50/p99 latency, the server's memory.
-#  - CPU of plixsrv while 100 idle clients poll every 10 s (curl, new connection each).
-# Everything stays on 127.0.0.1, every loop is bounded, and the script stops
-# what it started. Installs what it needs with `scripts/deps.sh bench` (wrk, nginx, curl).
+# Loopback benchmark of plixsrv beside nginx serving a 100-byte file, in one run.
+# For each marketplace size (SIZES: suppliers = requests, default 10,000 and
+# 100,000; requests posted over 60 days, so half are past the purge age):
+#  - change poll (chkl 03) spread over all suppliers, CONNS and MANY connections,
+#    a new connection per poll (as the desktop polls), and with one request
+#    posted per second (the API, as a customer does);
+#  - request list (chkl 02, 257 records) with MANY connections;
+#  - the list of suppliers with a narrow word filter (one request in 500), one
+#    call at a time (its time) and with CONNS connections (its rate);
+#  - purge (chkl 01), each supplier once, at 100 a second (its time) and
+#    flat out (the disk's write rate), with the database size around it;
+#  - nginx with CONNS and MANY connections and new connections, the same wrk
+#    settings and query;
+#  - the server's memory; at the end, the CPU of 100 clients polling every 10 s.
+# Rounds alternate the targets so other load on the machine hits all alike;
+# medians are printed with the ratio to nginx and the goals of issue 15.
+# Everything stays on 127.0.0.1 and stops by itself.
 # Usage: server/bench/bench.sh [path/to/plixsrv]
-#   env: DURATION=5 (s per round) ROUNDS=3 CONNS=16 THREADS=2 IDLE_SECONDS=30
+#   env: SIZES="10000 100000" DURATION=5 ROUNDS=3 CONNS=16 MANY=64 THREADS=2 IDLE_SECONDS=20
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -21,140 +31,70 @@ fi
 [ -x "${bin:-}" ] || { echo "plixsrv binary not found; pass its path" >&2; exit 1; }
 "$root/scripts/deps.sh" bench
 
+SIZES="${SIZES:-10000 100000}"
 DURATION="${DURATION:-5}"
 ROUNDS="${ROUNDS:-3}"
 CONNS="${CONNS:-16}"
+MANY="${MANY:-64}"
 THREADS="${THREADS:-2}"
-IDLE_SECONDS="${IDLE_SECONDS:-30}"
-SUPPLIERS=10000
+IDLE_SECONDS="${IDLE_SECONDS:-20}"
+export PLIX_THREADS="$THREADS"
 
 work="$(mktemp -d /tmp/plixsrv-bench.XXXXXX)"
 srv_pid=""
 nginx_pid=""
-idle_pids=()
+bg_pids=()
 cleanup() {
-  for p in "${idle_pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${bg_pids[@]}"; do kill "$p" 2>/dev/null || true; done
   [ -n "$srv_pid" ] && kill "$srv_pid" 2>/dev/null || true
   [ -n "$nginx_pid" ] && kill "$nginx_pid" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
+source "$here/lib.sh"
 
-free_port() {
-  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])' 2>/dev/null ||
-    echo $((20000 + RANDOM % 20000))
-}
+echo "== $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at start"
+start_nginx
+results="$work/results"
+: >"$results"
 
-echo "== seeding $SUPPLIERS suppliers and starting plixsrv"
-"$bin" --db "$work/bench.db" --port 0 --quiet ${PLIXSRV_ARGS:-} --bench-suppliers "$SUPPLIERS" >"$work/srv.out" 2>"$work/srv.err" &
-srv_pid=$!
-for _ in $(seq 1 600); do
-  grep -q '^listening=' "$work/srv.out" 2>/dev/null && break
-  kill -0 "$srv_pid" 2>/dev/null || { cat "$work/srv.err" >&2; exit 1; }
-  sleep 0.1
+for size in $SIZES; do
+  tag="$((size / 1000))k"
+  echo "$tag $size" >>"$work/sizes"
+  echo "== $tag: seeding $size suppliers and $size requests"
+  start_plixsrv "$work/$tag.db" "$size"
+  echo "   seeded in ${seed_seconds}s; marks of every supplier worked out in $(warm "$size")"
+  export PLIX_FIRST="$first" PLIX_SUPPLIERS="$size"
+  narrow_count=$(((size + every - 2) / every))
+  for r in $(seq 1 "$ROUNDS"); do
+    PLIX_CD=03 run_wrk "$tag.poll" "$CONNS" spread.lua "$url"
+    PLIX_CD=static run_wrk "$tag.nginx" "$CONNS" spread.lua "$nginx_url"
+    PLIX_CD=03 run_wrk "$tag.poll64" "$MANY" spread.lua "$url"
+    PLIX_CD=static run_wrk "$tag.nginx64" "$MANY" spread.lua "$nginx_url"
+    PLIX_CD=03 PLIX_CLOSE=1 run_wrk "$tag.pollnew" "$CONNS" spread.lua "$url"
+    PLIX_CD=static PLIX_CLOSE=1 run_wrk "$tag.nginxnew" "$CONNS" spread.lua "$nginx_url"
+    PLIX_CD=02 run_wrk "$tag.list64" "$MANY" spread.lua "$url"
+    PLIX_CD=02 PLIX_FIRST=$((first + 1)) PLIX_STEP="$every" PLIX_SUPPLIERS="$narrow_count" \
+      run_wrk "$tag.narrow1" 1 spread.lua "$url"
+    PLIX_CD=02 PLIX_FIRST=$((first + 1)) PLIX_STEP="$every" PLIX_SUPPLIERS="$narrow_count" \
+      run_wrk "$tag.narrow" "$CONNS" spread.lua "$url"
+    start_poster
+    PLIX_CD=03 run_wrk "$tag.pollpost" "$CONNS" spread.lua "$url"
+    stop_poster
+  done
+  rss="$(memory)"
+  db_before="$(db_size "$work/$tag.db")"
+  # Suppliers in turn: each purges once.
+  PLIX_CD=01 PLIX_DELAY_MS=10 run_wrk "$tag.purge" 1 walk.lua "$url"
+  PLIX_CD=01 PLIX_OFFSET=$((size / 2)) run_wrk "$tag.purgeflat" 1 walk.lua "$url"
+  db_after="$(db_size "$work/$tag.db")"
+  echo "   memory after $MANY connections: $rss; database + log $db_before before and $db_after after purging every supplier"
+  echo "$tag.rss $rss" >>"$results"
+  [ "$size" = "${SIZES##* }" ] && idle_cpu
+  stop_plixsrv
 done
-url="$(sed -n 's/^listening=//p' "$work/srv.out")"
-[ -n "$url" ] || { echo "plixsrv did not start" >&2; exit 1; }
-first="$(sed -n 's/^bench_first_id=//p' "$work/srv.out")"
-echo "plixsrv at $url, suppliers $first..$((first + SUPPLIERS - 1))"
 
-echo "== starting nginx"
-nport="$(free_port)"
-mkdir -p "$work/www" "$work/nginx"
-head -c 100 /dev/zero | tr '\0' 'x' >"$work/www/static.txt"
-chmod -R a+rX "$work"
-cat >"$work/nginx/nginx.conf" <<NGX
-worker_processes 2;
-daemon off;
-pid $work/nginx/nginx.pid;
-error_log $work/nginx/error.log;
-events { worker_connections 1024; }
-http {
-  access_log off;
-  client_body_temp_path $work/nginx/body;
-  proxy_temp_path $work/nginx/proxy;
-  fastcgi_temp_path $work/nginx/fastcgi;
-  uwsgi_temp_path $work/nginx/uwsgi;
-  scgi_temp_path $work/nginx/scgi;
-  server { listen 127.0.0.1:$nport; root $work/www; }
-}
-NGX
-nginx -c "$work/nginx/nginx.conf" -p "$work/nginx" &
-nginx_pid=$!
-for _ in $(seq 1 50); do curl -sf "http://127.0.0.1:$nport/static.txt" >/dev/null && break; sleep 0.1; done
-
-cat >"$work/spread.lua" <<LUA
-math.randomseed(7)
-local code = os.getenv("PLIX_CD")
-request = function()
-  local id = $first + math.random(0, $SUPPLIERS - 1)
-  local q = "/plix_chkl.php?CD=" .. code .. "&ID_LV=" .. id
-  if code == "03" then q = q .. "&TPR=a&TQR=b" end
-  -- nginx gets the same script work per request: the file, with a query it ignores
-  if code == "static" then q = "/static.txt?ID_LV=" .. id end
-  return wrk.format("GET", q)
-end
-LUA
-
-# One wrk run; appends "req/s p50_us p99_us errors" to $work/runs.<key>.
-run_wrk() {
-  local key="$1"; shift
-  local out
-  out="$(wrk -t"$THREADS" -c"$CONNS" -d"${DURATION}s" --latency "$@")"
-  awk -v errs="$(grep -cE 'Non-2xx|Socket errors' <<<"$out" || true)" '
-    function us(v) { if (v ~ /us$/) return v + 0; if (v ~ /ms$/) return v * 1000; if (v ~ /s$/) return v * 1000000; return v }
-    /^Requests\/sec:/ { rps = $2 }
-    $1 == "50%" { p50 = us($2) }
-    $1 == "99%" { p99 = us($2) }
-    END { print rps, p50, p99, errs }' <<<"$out" >>"$work/runs.$key"
-}
-
-# Median of column c over the rounds of one target.
-median() { sort -g -k"$2","$2" "$work/runs.$1" | awk -v c="$2" '{ v[NR] = $c } END { print v[int((NR + 1) / 2)] }'; }
-
-report() {
-  local key="$1" name="$2"
-  printf '%-34s %10.0f req/s   p50 %7.0f us   p99 %7.0f us   runs with errors: %s\n' "$name" \
-    "$(median "$key" 1)" "$(median "$key" 2)" "$(median "$key" 3)" "$(awk '$4 > 0' "$work/runs.$key" | wc -l)"
-}
-
-# Warm the mark cache once for every supplier (one list per supplier).
-PLIX_CD=03 wrk -t"$THREADS" -c"$CONNS" -d3s -s "$work/spread.lua" "$url" >/dev/null
-
-# Rounds alternate the targets, so load from elsewhere on the machine hits all alike.
-echo "== wrk -t$THREADS -c$CONNS, $ROUNDS rounds of ${DURATION}s per target, loopback; medians"
-for _ in $(seq 1 "$ROUNDS"); do
-  PLIX_CD=03 run_wrk poll -s "$work/spread.lua" "$url"
-  PLIX_CD=static run_wrk nginx -s "$work/spread.lua" "http://127.0.0.1:$nport"
-  PLIX_CD=02 run_wrk list -s "$work/spread.lua" "$url"
-done
-report poll "plixsrv chkl 03 (10k suppliers)"
-report list "plixsrv chkl 02 (25 records)"
-report nginx "nginx static 100 bytes"
-awk -v a="$(median poll 1)" -v b="$(median nginx 1)" \
-  'BEGIN { if (b > 0) printf "change poll / nginx rate: %.2f (target >= 0.50)\n", a / b }'
-echo "plixsrv memory: $(awk '/VmRSS|VmHWM/ {printf "%s %s %s  ", $1, $2, $3}' /proc/$srv_pid/status)"
-
-echo "== 100 idle clients, one change poll each every 10 s, for ${IDLE_SECONDS}s"
-ticks() { awk '{print $14 + $15}' "/proc/$srv_pid/stat"; }
-hz="$(getconf CLK_TCK)"
-t0="$(ticks)"
-start=$(date +%s)
-for i in $(seq 0 99); do
-  (
-    id=$((first + i))
-    end=$((start + IDLE_SECONDS))
-    while [ "$(date +%s)" -lt "$end" ]; do
-      curl -s -o /dev/null "$url/plix_chkl.php?CD=03&ID_LV=$id&TPR=a&TQR=b" || true
-      sleep 10
-    done
-  ) &
-  idle_pids+=("$!")
-done
-sleep "$IDLE_SECONDS"
-t1="$(ticks)"
-for p in "${idle_pids[@]}"; do kill "$p" 2>/dev/null || true; done
-idle_pids=()
-awk -v d="$((t1 - t0))" -v hz="$hz" -v s="$IDLE_SECONDS" \
-  'BEGIN { printf "plixsrv CPU while idle-polled: %.2f%% of one core (%d ticks in %d s)\n", 100 * d / hz / s, d, s }'
+echo
+echo "== medians of $ROUNDS rounds of ${DURATION}s, wrk -t$THREADS (purge: one pass); load average $(cut -d' ' -f1-3 /proc/loadavg) at the end"
+report

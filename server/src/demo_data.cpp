@@ -121,28 +121,4 @@ DemoLogin seed_demo(Market& m) {
   return d;
 }
 
-int64_t seed_bench(Market& m, int count) {
-  const int64_t first = bench_first_id();
-  // One hash for all benchmark suppliers: hashing 10,000 passwords would take minutes.
-  const std::string hash = hash_password("bench");
-  for (int i = 0; i < count; ++i) {
-    int64_t id = first + i;
-    if (m.supplier_exists(id)) continue;
-    std::vector<std::string> record(31);
-    record[0] = "Bench supplier " + std::to_string(i);
-    record[15] = "bench" + std::to_string(id);
-    m.register_supplier(record, id, &hash);
-  }
-  int64_t have = static_cast<int64_t>(m.request_list(first).size());
-  for (int64_t i = have; i < 25; ++i) {
-    NewRequest n;
-    n.title = "Benchmark request " + std::to_string(i + 1);
-    n.details = "Need 40 m2 oak flooring, laid and finished.";
-    n.place = "Utrecht";
-    n.country = 2;
-    m.post_request(n);
-  }
-  return first;
-}
-
 }  // namespace plixsrv

@@ -1,4 +1,4 @@
-// Demo and benchmark data.
+// Demo data.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -16,10 +16,5 @@ struct DemoLogin {
 // Seeds the demo supplier and its marketplace; does nothing when the demo
 // supplier already exists, so it is safe on every start.
 DemoLogin seed_demo(Market& market);
-
-// Benchmark data: `count` suppliers numbered from bench_first_id() on and at
-// least 25 open requests. Returns the first supplier number.
-int64_t seed_bench(Market& market, int count);
-constexpr int64_t bench_first_id() { return 3000000; }
 
 }  // namespace plixsrv

@@ -2,16 +2,68 @@
 
 #include <httplib.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "customer_api.h"
+#include "event_server.h"
 #include "replies.h"
 
 namespace plixsrv {
 
+// cpp-httplib's server with its routing, parsing and answering, driven one
+// whole request at a time from memory instead of from its own sockets.
+class Routes : public httplib::Server {
+ public:
+  void answer(httplib::Stream& s, bool& close) {
+    bool closed = false;
+    process_request(s, close, closed, nullptr);
+    close = close || closed;
+  }
+};
+
 namespace {
+// One received request in, its answer out.
+class BufferStream final : public httplib::Stream {
+ public:
+  BufferStream(std::string_view in, std::string& out, const Peer& peer)
+      : in_(in), out_(out), peer_(peer) {}
+  bool is_readable() const override { return true; }
+  bool is_writable() const override { return true; }
+  ssize_t read(char* p, size_t n) override {
+    n = std::min(n, in_.size() - pos_);
+    std::memcpy(p, in_.data() + pos_, n);
+    pos_ += n;
+    return static_cast<ssize_t>(n);
+  }
+  ssize_t write(const char* p, size_t n) override {
+    // The body is already here: a "100 Continue" went out when the client waited for it.
+    bool interim = !wrote_ && n > 13 && std::memcmp(p, "HTTP/1.1 100 ", 13) == 0;
+    wrote_ = true;
+    if (!interim) out_.append(p, n);
+    return static_cast<ssize_t>(n);
+  }
+  void get_remote_ip_and_port(std::string& ip, int& port) const override {
+    ip = peer_.ip;
+    port = peer_.port;
+  }
+  void get_local_ip_and_port(std::string& ip, int& port) const override {
+    ip.clear();
+    port = 0;
+  }
+  // No socket to wait on: everything is in memory.
+  socket_t socket() const override { return INVALID_SOCKET; }
+
+ private:
+  std::string_view in_;
+  size_t pos_ = 0;
+  std::string& out_;
+  const Peer& peer_;
+  bool wrote_ = false;
+};
+
 constexpr const char* kPageType = "text/html; charset=windows-1252";
 
 std::string raw_query_of(const httplib::Request& req) {
@@ -38,17 +90,23 @@ void send_page(httplib::Response& res, const Reply& r) {
 
 PlixServer::PlixServer(Market& market, ServerOptions options)
     : market_(market), opt_(std::move(options)), protocol_(market, opt_.protocol),
-      svr_(std::make_unique<httplib::Server>()) {
-  // Measured on loopback: without TCP_NODELAY each reply on a reused connection
-  // waits ~40 ms for the delayed ACK.
-  svr_->set_tcp_nodelay(true);
-  int threads = opt_.threads > 0 ? opt_.threads : 1;
-  svr_->new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<size_t>(threads)); };
-  svr_->set_keep_alive_max_count(static_cast<size_t>(opt_.keep_alive_requests));
-  svr_->set_keep_alive_timeout(opt_.keep_alive_seconds);
-  svr_->set_read_timeout(5, 0);
-  svr_->set_write_timeout(5, 0);
-  svr_->set_payload_max_length(64 * 1024);
+      routes_(std::make_unique<Routes>()) {
+  EventOptions e;
+  e.host = opt_.host;
+  e.port = opt_.port;
+  e.workers = opt_.threads;
+  e.keep_alive_seconds = opt_.keep_alive_seconds;
+  e.max_connections = static_cast<size_t>(std::max(1, opt_.max_connections));
+  e.error_body = [](int status) { return reply_error(status, "The request could not be read."); };
+  // What the Keep-Alive header of each answer announces.
+  routes_->set_keep_alive_timeout(opt_.keep_alive_seconds);
+  routes_->set_keep_alive_max_count(1000000);
+  routes_->set_payload_max_length(e.max_body);
+  events_ = std::make_unique<EventServer>(
+      e, [this](std::string_view request, const Peer& peer, std::string& out, bool& close) {
+        BufferStream s(request, out, peer);
+        routes_->answer(s, close);
+      });
   routes();
 }
 
@@ -57,32 +115,32 @@ PlixServer::~PlixServer() { stop(); }
 void PlixServer::routes() {
   // The two desktop scripts carry nearly all traffic; answering them before
   // the library's pattern routing saves a regular-expression match per poll.
-  svr_->set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
+  routes_->set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
     if (req.method != "GET") return httplib::Server::HandlerResponse::Unhandled;
     if (req.path == "/plix_chkl.php") send_page(res, protocol_.chkl(raw_query_of(req)));
     else if (req.path == "/plix_ctrl.php") send_page(res, protocol_.ctrl(raw_query_of(req)));
     else return httplib::Server::HandlerResponse::Unhandled;
     return httplib::Server::HandlerResponse::Handled;
   });
-  svr_->Get("/update/raridi.exe", [](const httplib::Request&, httplib::Response& res) {
+  routes_->Get("/update/raridi.exe", [](const httplib::Request&, httplib::Response& res) {
     // A stand-in for the update program: the desktop only opens this address.
     res.set_header("Content-Disposition", "attachment; filename=raridi.exe");
     res.set_content("PLIX update placeholder: no newer program is published by this server.\r\n",
                     "application/octet-stream");
   });
-  add_customer_api(*svr_, market_);
-  svr_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
+  add_customer_api(*routes_, market_);
+  routes_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
     if (!res.body.empty()) return;
     std::string msg = res.status == 404 ? "No such page." : "The request could not be read.";
     res.set_content(reply_error(res.status, msg), kPageType);
   });
-  svr_->set_exception_handler(
+  routes_->set_exception_handler(
       [](const httplib::Request&, httplib::Response& res, std::exception_ptr) {
         res.status = 500;
         res.set_content(reply_error(500, "Internal error; nothing was changed."), kPageType);
       });
   if (opt_.log_requests) {
-    svr_->set_logger([](const httplib::Request& req, const httplib::Response& res) {
+    routes_->set_logger([](const httplib::Request& req, const httplib::Response& res) {
       std::time_t t = std::time(nullptr);
       std::tm tm{};
       localtime_r(&t, &tm);
@@ -94,17 +152,14 @@ void PlixServer::routes() {
   }
 }
 
-int PlixServer::bind() {
-  if (opt_.port == 0) return svr_->bind_to_any_port(opt_.host);
-  return svr_->bind_to_port(opt_.host, opt_.port) ? opt_.port : -1;
-}
+int PlixServer::bind() { return events_->bind(); }
 
-bool PlixServer::run() { return svr_->listen_after_bind(); }
+bool PlixServer::run() { return events_->run(); }
 
 void PlixServer::stop() {
-  if (svr_) svr_->stop();
+  if (events_) events_->stop();
 }
 
-bool PlixServer::running() const { return svr_->is_running(); }
+bool PlixServer::running() const { return events_->running(); }
 
 }  // namespace plixsrv

@@ -1,5 +1,7 @@
 // HTTP front of plixsrv: the two desktop scripts, the update download and the
-// customer JSON API, on cpp-httplib with settings chosen for many short polls.
+// customer JSON API. Connections are held by the event server (event_server.h);
+// each whole request is parsed, routed and answered by cpp-httplib's server
+// logic, fed from memory.
 #pragma once
 #include <memory>
 #include <string>
@@ -7,20 +9,19 @@
 #include "market.h"
 #include "protocol.h"
 
-namespace httplib {
-class Server;
-}
-
 namespace plixsrv {
+
+class EventServer;
+class Routes;
 
 struct ServerOptions {
   std::string host = "127.0.0.1";
   int port = 8080;  // 0 picks a free port
-  // Every keep-alive connection holds a worker while it is open, so the pool
-  // must be larger than the number of clients that talk at the same moment.
-  int threads = 64;
-  int keep_alive_seconds = 2;   // an idle client frees its worker after this
-  int keep_alive_requests = 1000;
+  // Workers answer requests; a connection holds one only while a request of
+  // it is being answered, so a few serve any number of connections.
+  int threads = 8;
+  int keep_alive_seconds = 5;  // an idle kept-alive connection is closed after this
+  int max_connections = 10000;
   bool log_requests = true;
   ProtocolOptions protocol;
 };
@@ -41,7 +42,8 @@ class PlixServer {
   Market& market_;
   ServerOptions opt_;
   Protocol protocol_;
-  std::unique_ptr<httplib::Server> svr_;
+  std::unique_ptr<Routes> routes_;
+  std::unique_ptr<EventServer> events_;
 };
 
 }  // namespace plixsrv

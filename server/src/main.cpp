@@ -1,10 +1,13 @@
 // plixsrv: the reference marketplace server for plixdesk.
+#include <sys/resource.h>
+
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <thread>
 
 #include "customer_cli.h"
+#include "bench_data.h"
 #include "demo_data.h"
 #include "http_server.h"
 #include "market.h"
@@ -15,6 +18,15 @@ plixsrv::PlixServer* g_server = nullptr;
 
 void on_signal(int) {
   if (g_server) g_server->stop();
+}
+
+// Every connection is a descriptor: take all the system allows this process.
+void raise_descriptor_limit() {
+  rlimit r{};
+  if (getrlimit(RLIMIT_NOFILE, &r) == 0 && r.rlim_cur < r.rlim_max) {
+    r.rlim_cur = r.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &r);
+  }
 }
 }  // namespace
 
@@ -32,6 +44,7 @@ int main(int argc, char** argv) {
     std::cerr << "plixsrv: " << cl.error << "\n" << plixsrv::kUsage;
     return 2;
   }
+  raise_descriptor_limit();
   try {
     plixsrv::Market market(cl.db_path);
     if (cl.demo) {
@@ -42,8 +55,11 @@ int main(int argc, char** argv) {
                 << "demo_check=" << d.check() << "\n";
     }
     if (cl.bench_suppliers > 0) {
-      std::cout << "bench_first_id=" << plixsrv::seed_bench(market, cl.bench_suppliers) << "\n"
-                << "bench_suppliers=" << cl.bench_suppliers << "\n";
+      auto b = plixsrv::seed_bench(market, cl.bench_suppliers, cl.bench_requests);
+      std::cout << "bench_first_id=" << b.first_id << "\n"
+                << "bench_suppliers=" << cl.bench_suppliers << "\n"
+                << "bench_filtered_every=" << b.filtered_every << "\n"
+                << "bench_narrow_word=" << b.narrow_word << "\n";
     }
     plixsrv::PlixServer server(market, cl.server);
     int port = server.bind();

@@ -1,108 +1,30 @@
 // The marketplace: suppliers, customer requests, reactions, offers, messages
-// and chat, kept in one SQLite database. Protocol and JSON layers call this.
+// and chat. Protocol and JSON layers call this; it keeps the data in a Store
+// (SQLite by default) and, in memory, the change marks and which suppliers
+// have a message waiting, moved along by every write.
 #pragma once
-#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <shared_mutex>
-#include <stdexcept>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "mark_book.h"
+#include "market_types.h"
 #include "sqlite_db.h"
+#include "store.h"
 
 namespace plixsrv {
 
-// An operation the marketplace refuses; status is the HTTP status to answer with.
-struct Refused : std::runtime_error {
-  Refused(int st, const std::string& msg) : std::runtime_error(msg), status(st) {}
-  int status;
-};
-
-constexpr int kSupplierSlots = 32;  // record items 0..31
-constexpr int kMaxListed = 257;     // the desktop inbox holds 257 requests
-
-// Customer-side contact data, shown in the offers overview.
-struct Contact {
-  std::string name, address, place, postcode, email, phone, gsm;
-};
-
-struct NewRequest {
-  std::string requester;  // customer identifier (AID); generated when empty
-  std::string title, details, place, branch;
-  int country = 0;      // 0 none, 1..9 country code, 99 outside the listed countries ("*QV")
-  bool visit = false;   // also set for country 99
-  Contact contact;
-  int64_t posted_at = 0;  // unix seconds; now when 0
-};
-
-struct ListEntry {
-  int64_t number = 0;
-  int64_t posted_at = 0;
-  std::string title, details, place, requester, branch;
-  int country = 0;
-  bool visit = false;
-  std::string status;        // "onb", "mut" or "oud"
-  int64_t customer_seq = 0;  // last change or answer by the customer
-  int64_t reactions = 0;     // reactions of all suppliers on the request
-  int64_t own_reactions = 0; // this supplier's conversation entries
-};
-
-struct ConversationEntry {
-  bool from_customer = false;
-  std::string text;
-  int64_t at = 0;
-};
-
-struct Offer {
-  int64_t request = 0;
-  std::string description, amount, vat, payment, delivery, shipping;
-  int64_t supplier = 0;
-  int64_t at = 0;
-};
-
-struct OfferWithContact {
-  Offer offer;
-  Contact contact;
-};
-
-struct Message {
-  int64_t id = 0;
-  std::string control;  // "", "QC1Q" or "QC2Q"
-  std::string text;
-};
-
-struct ChatLine {
-  bool from_supplier = false;
-  std::string text;
-  int64_t at = 0;
-};
-
-struct ChatConversation {
-  std::string token, customer_name;
-  int64_t request = 0;
-  bool blocked = false;
-  std::vector<ChatLine> lines;
-};
-
-struct Marks {
-  std::string requests, reactions;
-};
-
-struct SupplierInfo {
-  int64_t id = 0;
-  std::vector<std::string> slots;  // kSupplierSlots items; passwords are never returned
-  std::string block_words, pass_words;
-  std::vector<std::string> alerts;
-  int64_t chat_seen_at = 0;
-};
+class SqliteStore;
 
 class Market {
  public:
-  explicit Market(const std::string& db_path);
+  // The SQLite backend on the file at db_path.
+  explicit Market(const std::string& db_path, PoolLimits limits = {});
+  explicit Market(std::unique_ptr<Store> store);
 
   // --- suppliers (ctrl 02, 03, 04, 08, 13, 06, 07, 09) ---
   // items: the record items 0..30 as the desktop sends them.
@@ -162,55 +84,35 @@ class Market {
   // --- change marks (chkl 03) ---
   Marks marks(int64_t supplier);
 
-  Database& db() { return db_; }
+  // The database of the SQLite backend (tools and tests); throws for another backend.
+  Database& db();
+
+  // Marks worked out from the stored list, bypassing the book (tests compare).
+  Marks fresh_marks(int64_t supplier);
+  size_t suppliers_with_marks() { return book_.suppliers(); }
 
  private:
-  void migrate();
-  // Writes that can change any supplier's list (requests, reaction counts):
-  // one transaction, then every cached mark is outdated.
+  // A write that can change lists: committed, then brought to the book,
+  // one at a time so the book sees them in commit order.
   template <typename F>
-  auto write(F&& f) {
-    struct Bump {
-      std::atomic<uint64_t>& r;
-      ~Bump() { r.fetch_add(1); }
-    } bump{revision_};
-    return db_.write(std::forward<F>(f));
+  auto changing(F&& f) {
+    std::lock_guard lock(write_order_);
+    book_.begin();
+    struct End {
+      MarkBook& b;
+      ~End() { b.end(); }
+    } end{book_};
+    return f();
   }
-  // Writes that change one supplier's list only (hiding, reading, filters):
-  // only that supplier's marks are worked out again.
-  template <typename F>
-  auto write_for(int64_t supplier, F&& f) {
-    struct Bump {
-      Market& m;
-      int64_t s;
-      ~Bump() {
-        std::unique_lock lock(m.marks_mu_);
-        ++m.local_revision_[s];
-      }
-    } bump{*this, supplier};
-    return db_.write(std::forward<F>(f));
-  }
-  static int64_t next_seq(Conn& c);
-
-  Database db_;
-  std::atomic<uint64_t> revision_{1};
-  struct CachedMarks {
-    uint64_t revision;
-    uint64_t local_revision;
-    Marks marks;
-  };
-  std::unordered_map<int64_t, uint64_t> local_revision_;
-  std::shared_mutex marks_mu_;
-  std::unordered_map<int64_t, CachedMarks> marks_cache_;
-  // Suppliers with a message waiting, so that most polls need no message query.
   void refresh_pending(int64_t supplier);
+
+  std::unique_ptr<Store> store_;
+  SqliteStore* sqlite_ = nullptr;
+  std::mutex write_order_;
+  MarkBook book_;
+  // Suppliers with a message waiting, so that most polls need no message query.
   std::mutex pending_mu_;
   std::unordered_set<int64_t> pending_;
 };
-
-// Splits and joins the record texts kept in one column.
-std::vector<std::string> split_fields(const std::string& joined, size_t count);
-std::string join_fields(const std::vector<std::string>& fields);
-int64_t now_seconds();
 
 }  // namespace plixsrv

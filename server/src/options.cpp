@@ -10,11 +10,12 @@ const char* const kUsage =
     "  --port N             port (default 8080; 0 picks a free port)\n"
     "  --db PATH            SQLite database file (default plixsrv.db)\n"
     "  --demo               seed the demo supplier and marketplace (once)\n"
-    "  --threads N          worker threads (default 64)\n"
-    "  --keep-alive-seconds N  idle time before a kept-alive connection is closed (default 2)\n"
+    "  --threads N          worker threads (default 8); idle connections hold none\n"
+    "  --keep-alive-seconds N  idle time before a kept-alive connection is closed (default 5)\n"
+    "  --max-connections N  open connections at most (default 10000)\n"
     "  --purge-days N       age after which chkl 01 purges a request (default 30)\n"
-    "  --version-text V     program version named in the connection test (default 1.06)\n"
-    "  --bench-suppliers N  seed N benchmark suppliers and 25 requests\n"
+    "  --version-text V     program version named in the connection test (default " PLIX_VERSION ")\n"
+    "  --bench-suppliers N  seed N benchmark suppliers (and --bench-requests M, default 25)\n"
     "  --quiet              no request log on stderr\n";
 
 namespace {
@@ -55,12 +56,14 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
     else if (a == "--demo") cl.demo = true;
     else if (a == "--threads") number(1, 1024, cl.server.threads);
     else if (a == "--keep-alive-seconds") number(0, 300, cl.server.keep_alive_seconds);
+    else if (a == "--max-connections") number(1, 1000000, cl.server.max_connections);
     else if (a == "--purge-days") {
       int days = 30;
       number(1, 36500, days);
       cl.server.protocol.purge_age_seconds = static_cast<int64_t>(days) * 86400;
     } else if (a == "--version-text") value(cl.server.protocol.version);
     else if (a == "--bench-suppliers") number(1, 1000000, cl.bench_suppliers);
+    else if (a == "--bench-requests") number(1, 10000000, cl.bench_requests);
     else if (a == "--quiet") cl.server.log_requests = false;
     else if (a == "--help" || a == "-h") cl.help = true;
     else cl.error = "unknown option " + a;

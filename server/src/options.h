@@ -12,6 +12,7 @@ struct CommandLine {
   std::string db_path = "plixsrv.db";
   bool demo = false;
   int bench_suppliers = 0;
+  int bench_requests = 25;
   bool help = false;
   std::string error;  // set when the arguments could not be read
 };

@@ -14,7 +14,7 @@ struct Reply {
 };
 
 struct ProtocolOptions {
-  std::string version = "1.06";            // named after "VERSIE=" (ctrl 01)
+  std::string version = PLIX_VERSION;      // named after "VERSIE=" (ctrl 01): the build's own
   int64_t purge_age_seconds = 30 * 86400;  // chkl 01 purges requests older than this
 };
 

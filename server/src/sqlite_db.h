@@ -1,8 +1,10 @@
-// Thin SQLite layer: pooled connections, cached prepared statements,
-// one writer at a time, WAL so that readers never wait for the writer.
+// Thin SQLite layer: a bounded pool of connections with a set page cache,
+// cached prepared statements, one writer at a time, WAL so that readers never
+// wait for the writer.
 #pragma once
 #include <sqlite3.h>
 
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -11,6 +13,8 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "sqlite_checkpoint.h"
 
 namespace plixsrv {
 
@@ -47,7 +51,7 @@ class Stmt {
 
 class Conn {
  public:
-  explicit Conn(const std::string& path);
+  Conn(const std::string& path, int cache_kib);
   ~Conn();
   Conn(const Conn&) = delete;
   Conn& operator=(const Conn&) = delete;
@@ -59,19 +63,36 @@ class Conn {
     (st.bind(args), ...);
     return st;
   }
+  // For the few statements put together from parts; cached by their text.
+  template <typename... A>
+  Stmt q_text(const std::string& sql, const A&... args) {
+    Stmt st(db_, prepare_text(sql));
+    (st.bind(args), ...);
+    return st;
+  }
   int64_t changes() const { return sqlite3_changes64(db_); }
   int64_t last_id() const { return sqlite3_last_insert_rowid(db_); }
   sqlite3* raw() { return db_; }
 
  private:
   sqlite3_stmt* prepare(const char* sql);
+  sqlite3_stmt* prepare_text(const std::string& sql);
   sqlite3* db_ = nullptr;
   std::unordered_map<const char*, sqlite3_stmt*> cache_;  // keyed by the literal's address
+  std::unordered_map<std::string, sqlite3_stmt*> text_cache_;
+};
+
+// Every connection holds its own page cache, so the pool is bounded: memory
+// stays put however many clients talk at once, and a lease waits its turn.
+struct PoolLimits {
+  int connections = 4;
+  int cache_kib = 2048;   // page cache per connection
+  int wait_ms = 5000;     // a lease waiting longer fails as "busy"
 };
 
 class Database {
  public:
-  explicit Database(std::string path);
+  explicit Database(std::string path, PoolLimits limits = {});
 
   class Lease {
    public:
@@ -133,8 +154,12 @@ class Database {
  private:
   friend class Lease;
   std::string path_;
+  PoolLimits limits_;
+  Checkpointer checkpointer_;  // outlives the connections that report to it
   std::mutex pool_mu_;
+  std::condition_variable returned_;
   std::vector<std::unique_ptr<Conn>> idle_;
+  int open_ = 0;  // connections in existence, idle or leased
   std::mutex write_mu_;
 };
 

@@ -3,7 +3,7 @@
 
 #include "client_cuts.h"
 #include "customer_cli.h"
-#include "desk/core/login.h"
+#include "desk/velto/login.h"
 #include "demo_data.h"
 #include "test_server.h"
 

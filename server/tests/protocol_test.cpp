@@ -1,7 +1,7 @@
 // Every request code over real HTTP, each reply read by the client's own cutting rules.
 #include "client_cuts.h"
 #include "catalogue.h"
-#include "desk/core/login.h"
+#include "desk/velto/login.h"
 #include "test_server.h"
 
 using namespace cuts;

@@ -15,6 +15,7 @@ protected:
     void load(const std::string& record) {
         folder.write(kSettingsFile, record);
         loaddat(desk);
+        checkSupplierNumber(desk);
     }
     static std::string systemItems(const std::string& items) {
         return RecordBuilder().at(801, items).record;
@@ -115,6 +116,7 @@ TEST_F(SettingsTest, SupplierNumberCheck) {
     st.LanguageTable[177] = "Please log in again";
     folder.write(kSettingsFile, RecordBuilder().at(31, "43").at(801, "<><><><><><><><><><><><><><><><><><><583246>").record);
     loaddat(desk);
+    checkSupplierNumber(desk);
     EXPECT_EQ(st.SupplierNumber, 0);
     EXPECT_EQ(st.IdMismatch, 1);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
@@ -151,6 +153,7 @@ TEST_F(SettingsTest, SaveAndLoadRoundTrip) {
 
     Desk again(fakes.bundle(), DeskConfig{folder.path(), "www.default.test"});
     loaddat(again);
+    checkSupplierNumber(again);
     EXPECT_EQ(again.st.SupplierNumber, 1001);
     EXPECT_EQ(again.st.IdMismatch, 0);
     EXPECT_EQ(again.st.SupplierList[3], "Utrecht");

@@ -1,6 +1,6 @@
 // The change poll and the purge of old requests.
 #include "desk/inbox/change_poll.h"
-#include "tests/inbox/inbox_fixture.h"
+#include "tests/support/inbox_fixture.h"
 
 namespace plix::testing {
 namespace {

@@ -1,26 +1,14 @@
 // Messages from the server and their control codes.
 #include <filesystem>
 
-#include "desk/core/timers.h"
+#include "desk/velto/timers.h"
 #include "desk/inbox/change_poll.h"
 #include "desk/inbox/server_message.h"
-#include "tests/inbox/inbox_fixture.h"
+#include "desk/velto/connection.h"
+#include "tests/support/inbox_fixture.h"
 
 namespace plix::testing {
 namespace {
-
-// A message box that lets the test run other handlers while it is open, as
-// the program's modal box keeps the timers running.
-class OpenBoxes : public MessageBoxes {
-public:
-    std::vector<std::string> texts;
-    std::function<void()> whileOpen;
-    MsgResult show(std::string_view text, std::string_view, MsgIcon, MsgButtons) override {
-        texts.emplace_back(text);
-        if (auto run = std::exchange(whileOpen, nullptr)) run();
-        return MsgResult::Ok;
-    }
-};
 
 class ServerMessageTest : public InboxFixture {
 protected:
@@ -111,23 +99,74 @@ TEST_F(ServerMessageTest, QuitOrderWithNothingChangedWritesNothing) {
 }
 
 TEST_F(ServerMessageTest, APollWhileTheBoxIsOpenDoesNotStackOrAcknowledgeTwice) {
-    OpenBoxes boxes;
-    desk.os.messages = &boxes;
     message("The same message");
-    boxes.whileOpen = [this] {
+    fakes.messages.whileOpen = [this] {
         market.answer("chkl03", "TV=2]TR=1]MESSThe same message");
         getchange(desk);   // the next poll fires while the box is open
         EXPECT_EQ(market.count("ctrl11"), 0);
     };
     getchange(desk);
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(market.count("ctrl11"), 1);   // acknowledged once, when the box closed
     EXPECT_EQ(st.MessageBoxOpen, 0);
-    EXPECT_EQ(market.count("chkl02"), 2);   // the nested poll still loaded the list
+    EXPECT_EQ(market.count("chkl02"), 2);   // the nested poll still loaded the list: its marks changed
 
     // Once closed, the next message shows again.
     getchange(desk);
-    EXPECT_EQ(boxes.texts.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown.size(), 2u);
+}
+
+TEST_F(ServerMessageTest, AMessageStillOnScreenIsNoChange) {
+    message("Maintenance at noon");
+    fakes.messages.whileOpen = [this] {
+        velto.form.Visible = false;
+        st.IdleTicks = 12;
+        st.SoundArmed = 0;
+        const int fetches = market.count("chkl02");
+        for (int i = 0; i < 3; ++i) getchange(desk);   // polls while the box is open
+        EXPECT_EQ(market.count("chkl03"), 4);
+        EXPECT_EQ(market.count("chkl02"), fetches);
+        EXPECT_FALSE(velto.form.Visible);
+        EXPECT_EQ(st.IdleTicks, 12);
+        EXPECT_EQ(st.SoundArmed, 0);
+    };
+    getchange(desk);
+    EXPECT_EQ(fakes.messages.shown.size(), 1u);
+    EXPECT_EQ(market.count("ctrl11"), 1);
+}
+
+TEST_F(ServerMessageTest, AnOrderThatComesWhileABoxIsOpenWaitsItsTurn) {
+    message("QC2QMaintenance tonight");
+    fakes.messages.whileOpen = [this] {
+        message("QC1QGoodbye");
+        getchange(desk);
+        EXPECT_EQ(fakes.messages.shown.size(), 1u);   // not stacked over the first
+        market.answer("chkl03", "TV=1]TR=1]");        // the server retired it on delivery
+        getchange(desk);
+    };
+    getchange(desk);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown[1].text, "Goodbye");
+    EXPECT_EQ(st.Disconnected, 1);
+    EXPECT_TRUE(st.ProgramEnded);
+}
+
+TEST_F(ServerMessageTest, AMessageThatComesUnderAnotherBoxIsShownOnceItIsAnswered) {
+    st.SystemList[0] = "5";
+    st.PollCountdown = 5;
+    wireTimers(desk);
+    message("Your offer was accepted");
+    fakes.messages.answers = {MsgResult::Cancel};
+    fakes.messages.whileOpen = [this] {
+        fakes.scheduler.advance(12000);   // a poll finds the message under the question
+        EXPECT_EQ(fakes.messages.shown.size(), 1u);
+    };
+    discon_Click(desk);   // the user's "are you sure" question
+    EXPECT_EQ(market.count("ctrl11"), 0);
+    fakes.scheduler.advance(2000);
+    ASSERT_EQ(fakes.messages.shown.size(), 2u);
+    EXPECT_EQ(fakes.messages.shown[1].text, "Your offer was accepted");
+    EXPECT_EQ(market.count("ctrl11"), 1);
 }
 
 }  // namespace

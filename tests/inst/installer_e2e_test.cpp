@@ -15,7 +15,7 @@
 #include "inst/gui/veltosu_window.h"
 #include "inst/registration.h"
 #include "inst/veltosu.h"
-#include "tests/gui/gui_test_main.h"
+#include "tests/support/qt_app.h"
 #include "tests/inst/inst_fixture.h"
 
 using namespace plix;

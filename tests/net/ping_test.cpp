@@ -7,8 +7,7 @@
 #include <unistd.h>
 
 #include "desk/net/ping.h"
-#include "platform/linux/linux_network_probe.h"
-#include "tests/net/fake_network_probe.h"
+#include "tests/support/fake_network_probe.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {
@@ -133,39 +132,6 @@ TEST_F(Ping, WithoutAProbeTheProgramCountsAsOnline) {
     st.OnlineFlag = 0;
     pingst(desk);
     EXPECT_EQ(st.OnlineFlag, 1);
-}
-
-// The real probes on loopback.
-TEST(LinuxProbe, TcpConnectSeesAListenerAndARefusal) {
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
-    ASSERT_EQ(::listen(listener, 4), 0);
-    socklen_t size = sizeof a;
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&a), &size);
-    const std::uint16_t port = ntohs(a.sin_port);
-
-    EchoReply ok = LinuxNetworkProbe::tcpConnect(addr("127.0.0.1"), port, 200);
-    EXPECT_EQ(ok.status, 0);
-    EXPECT_EQ(ok.kind, ProbeKind::TcpConnect);
-    EXPECT_LT(ok.roundTripMs, 200);
-    ::close(listener);
-
-    EchoReply refused = LinuxNetworkProbe::tcpConnect(addr("127.0.0.1"), port, 200);
-    EXPECT_EQ(refused.status, 11005);
-
-    // Whichever probe the system allows, loopback answers.
-    LinuxNetworkProbe probe;
-    EchoReply any = probe.echo(addr("127.0.0.1"), port, "test", 200);
-    if (any.kind == ProbeKind::IcmpEcho) {
-        EXPECT_EQ(any.status, 0);
-        EXPECT_EQ(any.data, "test");
-    } else {
-        EXPECT_EQ(any.status, 11005);   // the listener is gone: refused, yet the host answered
-    }
-    EXPECT_EQ(probe.resolve("localhost").value_or(0), addr("127.0.0.1"));
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "desk/net/proxy.h"
-#include "platform/linux/linux_network_probe.h"
-#include "tests/net/fake_network_probe.h"
+#include "tests/support/fake_network_probe.h"
 #include "tests/support/desk_fixture.h"
 
 namespace plix {
@@ -40,19 +39,6 @@ TEST_F(Proxy, NoSettingLeavesTheProxyAndSaysSo) {
     probe.proxySetting = "http://:3128";   // a setting without a host counts as none
     getproxy(desk);
     EXPECT_EQ(st.ProxyNote, "proxy not found");
-}
-
-TEST(LinuxProxySetting, ReadsTheEnvironment) {
-    LinuxNetworkProbe probe;
-    ::unsetenv("http_proxy");
-    ::unsetenv("HTTP_PROXY");
-    EXPECT_FALSE(probe.systemProxy().has_value());
-    ::setenv("HTTP_PROXY", "http://upper:1", 1);
-    EXPECT_EQ(probe.systemProxy().value_or(""), "http://upper:1");
-    ::setenv("http_proxy", "http://lower:2", 1);
-    EXPECT_EQ(probe.systemProxy().value_or(""), "http://lower:2");
-    ::unsetenv("http_proxy");
-    ::unsetenv("HTTP_PROXY");
 }
 
 }  // namespace

@@ -94,6 +94,16 @@ TEST_F(Transport, HourglassDuringTheFetchExceptForTheWindowsOwnLabel) {
     geturl(desk, options);
     EXPECT_EQ(during, MousePointer::Default);
     EXPECT_EQ(velto.form.Pointer, MousePointer::Default);
+
+    // A window that lets no event run still has the screen drawn, hourglass
+    // and all, before its fetch blocks.
+    const int runs = fakes.events.runs;
+    fakes.events.onDraw = [&] { during = velto.form.Pointer; };
+    st.OperationLabel = " GETREACT ";
+    reply("e");
+    geturl(desk, reactionsWindowFetch());
+    EXPECT_EQ(during, MousePointer::Hourglass);
+    EXPECT_EQ(fakes.events.runs, runs);
 }
 
 TEST_F(Transport, PendingEventsRunOnceAndANestedExchangeKeepsToItself) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "desk/core/desk.h"
+#include "desk/net/transport.h"
 #include "platform/testing/fakes.h"
 #include "tests/support/temp_folder.h"
 
@@ -17,6 +18,14 @@ protected:
     Desk desk{fakes.bundle(), DeskConfig{folder.path(), kTestDefaultHost}};
     DeskState& st = desk.st;
     VeltoForm& velto = desk.velto;
+
+    // One exchange through the main window's geturl, answered with body.
+    void exchange(const char* label, const char* url, const char* body) {
+        st.OperationLabel = label;
+        st.RequestUrl = url;
+        fakes.http.replies.push_back({true, body, ""});
+        geturl(desk);
+    }
 };
 
 // A 1024-character settings record built field by field.

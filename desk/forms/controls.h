@@ -1,0 +1,87 @@
+#pragma once
+// Plain mirrors of window controls. The logic reads and writes these; the Qt
+// layer draws them. Geometry is in twips (15 twips = 1 pixel at 96 DPI),
+// colours are 0xBBGGRR as the system writes them, -1 meaning "the default".
+#include <string>
+#include <vector>
+
+#include "platform/scheduler.h"
+
+namespace plix {
+
+constexpr int kDefaultColour = -1;
+
+struct Control {
+    std::string Caption;
+    bool Visible = true;
+    bool Enabled = true;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    int ForeColor = kDefaultColour;
+    int BackColor = kDefaultColour;
+};
+
+// A label's caption marks its access key with "&" (UseMnemonic); a label
+// that shows text from outside (a request title, a status line, a help text)
+// shows every character as it stands.
+struct Label : Control {
+    bool UseMnemonic = true;
+};
+
+using Button = Control;
+using Frame = Control;
+using Shape = Control;
+using Picture = Control;
+
+struct TextBox : Control {
+    std::string Text;
+};
+
+struct CheckBox : Control {
+    int Value = 0;  // 0 unticked, 1 ticked
+};
+
+struct OptionButton : Control {
+    bool Value = false;
+};
+
+struct ListBox : Control {
+    std::vector<std::string> Items;
+    int ListIndex = -1;
+};
+
+// A drop-down list; Items and ListIndex as in a list box.
+struct ComboBox : ListBox {};
+
+struct MenuItem {
+    std::string Caption;
+    bool Visible = true;
+    bool Enabled = true;
+    bool Checked = false;
+    bool Separator = false;
+};
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+enum class MousePointer { Default = 0, Hourglass = 11 };
+
+// A window's frame: every window's struct begins with one.
+struct FormControl {
+    std::string Caption;
+    bool Visible = false;
+    bool Loaded = false;
+    WindowState State = WindowState::Normal;
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    MousePointer Pointer = MousePointer::Default;
+    // The control that takes the keyboard focus at the next draw (SetFocus);
+    // the window moves the focus there and clears this.
+    const Control* Focus = nullptr;
+};
+
+// Places a control in its frame (twips), as a window's design does.
+inline void place(Control& c, int left, int top, int width, int height) {
+    c.Left = left;
+    c.Top = top;
+    c.Width = width;
+    c.Height = height;
+}
+
+}  // namespace plix

@@ -1,0 +1,106 @@
+#include "desk/gui/window_view.h"
+
+#include <QCloseEvent>
+
+#include "desk/gui/window_set.h"
+#include "platform/qt/qt_text.h"
+
+namespace plix {
+
+WindowView::WindowView(WindowSet& set, FormControl& form)
+    : set_(set),
+      form_(form),
+      binder_([&set](const std::function<void()>& h) { set.run(h); }),
+      placedAt_(form.Left, form.Top) {
+    setCentralWidget(new QWidget(this));
+}
+
+Desk& WindowView::desk() const { return set_.desk(); }
+
+void WindowView::run(const std::function<void()>& handler) { set_.run(handler); }
+
+void WindowView::draw() {
+    if (!form_.Visible) {
+        drawHidden();
+        return;
+    }
+    drawFrame();
+    binder_.draw();
+    // Only a difference between the struct and the window is acted on: the
+    // user's own minimising reaches the struct through changeEvent.
+    const bool minimised = form_.State == WindowState::Minimized;
+    if (!isVisible() || minimised != isMinimized()) {
+        if (minimised) {
+            showMinimized();
+        } else {
+            showNormal();
+            raise();
+            activateWindow();
+        }
+    }
+    takeFocus();
+}
+
+void WindowView::drawHidden() {
+    if (isVisible()) hide();
+}
+
+void WindowView::drawFrame() {
+    const QString caption = toQt(form_.Caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    const Twips& t = twips();
+    // The logic placed or sized the window (the main window goes back to its
+    // place after the reactions window); the user's own changes are in the
+    // frame already.
+    if (QPoint(form_.Left, form_.Top) != placedAt_) {
+        placedAt_ = QPoint(form_.Left, form_.Top);
+        move(t.px(form_.Left), t.px(form_.Top));
+    }
+    if (QSize(form_.Width, form_.Height) != placedSize_) {
+        placedSize_ = QSize(form_.Width, form_.Height);
+        resize(t.px(form_.Width), t.px(form_.Height));
+    }
+    const Qt::CursorShape pointer =
+        form_.Pointer == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor;
+    if (cursor().shape() != pointer) setCursor(pointer);
+}
+
+// Moves the keyboard focus where the logic asked for it (SetFocus).
+void WindowView::takeFocus() {
+    if (!form_.Focus) return;
+    if (QWidget* widget = widgetOf(form_.Focus)) widget->setFocus();
+    form_.Focus = nullptr;
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+    bool close = false;
+    run([this, &close] { close = closeBox(); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void WindowView::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    form_.Left = twips().twips(x());
+    form_.Top = twips().twips(y());
+    placedAt_ = QPoint(form_.Left, form_.Top);
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    form_.Width = twips().twips(width());
+    form_.Height = twips().twips(height());
+    placedSize_ = QSize(form_.Width, form_.Height);
+}
+
+void WindowView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    form_.State = isMinimized()   ? WindowState::Minimized
+                  : isMaximized() ? WindowState::Maximized
+                                  : WindowState::Normal;
+}
+
+}  // namespace plix

@@ -1,0 +1,66 @@
+#pragma once
+// The base of every window's view. A view builds its widgets from its
+// window's struct in Desk, draws the frame (caption, place and size in twips,
+// shown, minimised or hidden, mouse pointer, focus) and its controls from it,
+// and runs its event handlers through the window set, which redraws every
+// window after each one. The user's own moving, resizing and minimising of a
+// window go back into its frame.
+#include <QMainWindow>
+#include <functional>
+
+#include "desk/core/desk.h"
+#include "desk/gui/form_binder.h"
+
+namespace plix {
+
+class WindowSet;
+
+class WindowView : public QMainWindow {
+public:
+    WindowView(WindowSet& set, FormControl& form);
+
+    // Draws the frame and, while the window is shown, its controls; a hidden
+    // window only hides.
+    void draw();
+
+    FormControl& form() const { return form_; }
+    FormBinder& binder() { return binder_; }
+    QWidget* widgetOf(const void* control) const { return binder_.widgetOf(control); }
+    QAction* actionOf(const MenuItem& item) const { return binder_.actionOf(item); }
+    const Twips& twips() const { return binder_.twips(); }
+
+protected:
+    Desk& desk() const;
+    WindowSet& windows() const { return set_; }
+    // The area the window's controls are placed in (twips from its top left).
+    QWidget* body() const { return centralWidget(); }
+    // Runs an event handler, then redraws every window.
+    void run(const std::function<void()>& handler);
+
+    // The user closes the window from its frame: runs the window's own
+    // procedure for it; the window closes when that returns true.
+    virtual bool closeBox() = 0;
+    // How the window draws its hidden state (the main window minimises
+    // instead where the desktop has no notification area).
+    virtual void drawHidden();
+
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void drawFrame();
+    void takeFocus();
+
+    WindowSet& set_;
+    FormControl& form_;
+    FormBinder binder_;
+    // The frame's Left/Top and Width/Height (twips) the window last took or
+    // reported; where the struct differs, the logic moved or sized it. At
+    // first the desktop places the window, and the struct sizes it.
+    QPoint placedAt_;
+    QSize placedSize_;
+};
+
+}  // namespace plix

@@ -1,0 +1,89 @@
+// The form binder: what it refuses to wire, and how it draws a growing text box.
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <stdexcept>
+
+#include "desk/gui/form_binder.h"
+#include "tests/support/qt_app.h"
+
+namespace plix {
+namespace {
+
+class FormBinderTest : public ::testing::Test {
+protected:
+    bool appReady = (testing::app(), true);
+    int handled = 0;
+    FormBinder binder{[this](const std::function<void()>& h) {
+        h();
+        binder.draw();
+    }};
+    QWidget window;
+};
+
+TEST_F(FormBinderTest, AClickIsWiredOnlyWhereItCanHappen) {
+    Label status{}, row{};
+    Button button{};
+    MenuItem missing{"&Missing"};
+    binder.makeLabel(&window, status);
+    binder.makeClickLabel(&window, row);
+    auto* push = binder.make<QPushButton>(&window, button);
+    EXPECT_THROW(binder.onClick(status, [this] { ++handled; }), std::invalid_argument);
+    Control unbound;
+    EXPECT_THROW(binder.onClick(unbound, [this] { ++handled; }), std::invalid_argument);
+    EXPECT_THROW(binder.onMenu(missing, [this] { ++handled; }), std::invalid_argument);
+    binder.onClick(row, [this] { ++handled; });
+    binder.onClick(button, [this] { ++handled; });
+    push->click();
+    EXPECT_EQ(handled, 1);
+}
+
+// A log box: a redraw that adds nothing touches nothing, so the user's place
+// stays; new text is appended alone and followed only from the end.
+TEST_F(FormBinderTest, AGrowingBoxKeepsTheUsersPlaceAndConvertsOnlyWhatIsNew) {
+    TextBox log{};
+    log.Width = 3000;
+    log.Height = 1500;
+    auto* box = static_cast<QPlainTextEdit*>(binder.makeText(&window, log, true));
+    window.show();
+    for (int i = 0; i < 200; ++i) log.Text += " GETVRAAG 10:00:0" + std::to_string(i % 10) + "\r\n";
+    binder.draw();
+    QScrollBar* bar = box->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 10);
+    EXPECT_EQ(bar->value(), bar->maximum());  // a new box follows its end
+
+    std::vector<std::array<int, 3>> changes;  // position, removed, added
+    QObject::connect(box->document(), &QTextDocument::contentsChange,
+                     [&](int at, int removed, int added) {
+                         changes.push_back({at, removed, added});
+                     });
+    bar->setValue(bar->maximum() / 2);  // the user scrolls up to read
+    binder.draw();
+    binder.draw();
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(bar->value(), bar->maximum() / 2);
+
+    const int before = box->document()->characterCount();
+    const int place = bar->value();
+    log.Text += " GETCHANGE 10:01:00\r\n";
+    binder.draw();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0][0], before - 1);  // appended at the end, nothing replaced
+    EXPECT_EQ(changes[0][1], 0);
+    EXPECT_EQ(bar->value(), place);  // the user's place, not the end
+
+    bar->setValue(bar->maximum());
+    log.Text += " GETCHANGE 10:01:10\r\n";
+    binder.draw();
+    EXPECT_EQ(bar->value(), bar->maximum());  // at the end it follows
+
+    log.Text.clear();
+    binder.draw();
+    EXPECT_TRUE(box->toPlainText().isEmpty());
+}
+
+}  // namespace
+}  // namespace plix
