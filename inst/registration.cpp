@@ -1,7 +1,7 @@
 #include "inst/registration.h"
 
 #include "desk/core/files.h"
-#include "desk/lang/autostart_entry.h"
+#include "desk/core/autostart_entry.h"
 #include "text/cp1252.h"
 
 namespace plix::inst {

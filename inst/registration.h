@@ -9,7 +9,7 @@
 // - the start-up shortcut: the autostart entry, when chkst is ticked;
 // - the application path: the link ~/.local/bin/plixdesk to the program.
 // Every file made goes into the manifest; what fails goes into Failed.
-#include "desk/lang/desktop_entry.h"
+#include "desk/core/desktop_entry.h"
 #include "inst/inst.h"
 
 namespace plix::inst {

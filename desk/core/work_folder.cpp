@@ -1,7 +1,7 @@
 #include "desk/core/work_folder.h"
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 namespace plix {
 namespace {
@@ -32,22 +32,27 @@ void seed(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     for (const char* name : kShippedData) {
         if (!fs::exists(from / name, ec)) continue;
-        if (!fs::exists(to / name, ec) || fs::last_write_time(from / name, ec) != fs::last_write_time(to / name, ec))
+        if (!fs::exists(to / name, ec) ||
+            fs::last_write_time(from / name, ec) != fs::last_write_time(to / name, ec))
             copyIn(from / name, to / name);
     }
-    if (!fs::exists(to / kSettingsTemplate, ec)) copyIn(from / kSettingsTemplate, to / kSettingsTemplate);
+    if (!fs::exists(to / kSettingsTemplate, ec))
+        copyIn(from / kSettingsTemplate, to / kSettingsTemplate);
 }
 
 }  // namespace
 
-fs::path chooseWorkFolder(const fs::path& programFolder, const fs::path& currentFolder, const fs::path& home) {
+fs::path chooseWorkFolder(const fs::path& programFolder, const fs::path& currentFolder,
+                          const fs::path& home) {
     std::error_code ec;
     if (!fs::exists(programFolder / "pxlng.dat", ec)) return currentFolder;
-    if (writable(programFolder) && !fs::exists(programFolder / kSharedMarker, ec)) return programFolder;
+    if (writable(programFolder) && !fs::exists(programFolder / kSharedMarker, ec))
+        return programFolder;
     const fs::path own = home / "PLIX";
     fs::create_directories(own, ec);
     if (!fs::is_directory(own, ec) || !writable(own)) {
-        std::fprintf(stderr, "plixdesk: cannot use %s; working in %s\n", own.c_str(), currentFolder.c_str());
+        std::fprintf(stderr, "plixdesk: cannot use %s; working in %s\n", own.c_str(),
+                     currentFolder.c_str());
         return currentFolder;
     }
     seed(programFolder, own);

@@ -1,8 +1,8 @@
 #include "desk/core/xdg_dirs.h"
 
-#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
+#include <cstdlib>
 
 namespace plix {
 namespace {

@@ -31,7 +31,8 @@ TEST(WorkFolder, BuildTreeCopyAndPackage) {
     // Later starts keep the user's settings and take a changed language file.
     home.write("PLIX/pxini.dat", "mine");
     program.write("pxlng.dat", "[1][2]");
-    fs::last_write_time(program / "pxlng.dat", fs::last_write_time(program / "pxlng.dat") - std::chrono::hours(1));
+    fs::last_write_time(program / "pxlng.dat",
+                        fs::last_write_time(program / "pxlng.dat") - std::chrono::hours(1));
     chooseWorkFolder(program.path(), current.path(), home.path());
     EXPECT_EQ(home.read("PLIX/pxini.dat"), "mine");
     EXPECT_EQ(home.read("PLIX/pxlng.dat"), "[1][2]");

@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "desk/lang/autostart_entry.h"
+#include "desk/core/autostart_entry.h"
 #include "inst/registration.h"
 #include "inst/veltosu.h"
 #include "tests/inst/inst_fixture.h"

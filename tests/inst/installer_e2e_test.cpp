@@ -11,7 +11,7 @@
 #include <QThread>
 #include <QXmlStreamReader>
 
-#include "desk/lang/autostart_entry.h"
+#include "desk/core/autostart_entry.h"
 #include "inst/gui/veltosu_window.h"
 #include "inst/registration.h"
 #include "inst/veltosu.h"

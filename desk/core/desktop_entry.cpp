@@ -1,4 +1,4 @@
-#include "desk/lang/desktop_entry.h"
+#include "desk/core/desktop_entry.h"
 
 namespace plix {
 namespace {
@@ -10,12 +10,18 @@ std::string escapeValue(std::string_view value) {
     std::string out;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\t') out += "\\t";
-        else if (c == '\r') out += "\\r";
-        else if (c == ' ' && i == 0) out += "\\s";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == ' ' && i == 0)
+            out += "\\s";
+        else
+            out += c;
     }
     return out;
 }
@@ -28,11 +34,20 @@ std::string unescapeValue(std::string_view value) {
             continue;
         }
         switch (value[++i]) {
-            case 's': out += ' '; break;
-            case 'n': out += '\n'; break;
-            case 't': out += '\t'; break;
-            case 'r': out += '\r'; break;
-            default: out += value[i];
+            case 's':
+                out += ' ';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            default:
+                out += value[i];
         }
     }
     return out;
@@ -40,7 +55,8 @@ std::string unescapeValue(std::string_view value) {
 
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -64,8 +80,10 @@ std::string execLine(const std::vector<std::string>& arguments) {
         const bool quote = arg.empty() || arg.find_first_of(kReserved) != std::string::npos;
         if (quote) line += '"';
         for (char c : arg) {
-            if (c == '%') line += '%';
-            else if (quote && kEscapedInQuotes.find(c) != std::string_view::npos) line += '\\';
+            if (c == '%')
+                line += '%';
+            else if (quote && kEscapedInQuotes.find(c) != std::string_view::npos)
+                line += '\\';
             line += c;
         }
         if (quote) line += '"';
@@ -86,10 +104,14 @@ std::vector<std::string> execArguments(std::string_view line) {
             continue;
         }
         inArg = true;
-        if (c == '"') quoted = !quoted;
-        else if (c == '\\' && quoted && next) arg += line[++i];
-        else if (c == '%' && next && line[i + 1] == '%') arg += line[++i];
-        else arg += c;
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == '\\' && quoted && next)
+            arg += line[++i];
+        else if (c == '%' && next && line[i + 1] == '%')
+            arg += line[++i];
+        else
+            arg += c;
     }
     if (inArg) args.push_back(arg);
     return args;
@@ -107,7 +129,8 @@ std::optional<std::string> desktopEntryValue(std::string_view fileText, std::str
             continue;
         }
         const auto eq = line.find('=');
-        if (!inGroup || eq == std::string_view::npos || trimmed(line.substr(0, eq)) != key) continue;
+        if (!inGroup || eq == std::string_view::npos || trimmed(line.substr(0, eq)) != key)
+            continue;
         return unescapeValue(trimmed(line.substr(eq + 1)));
     }
     return std::nullopt;

@@ -6,8 +6,8 @@
 // switches it.
 #include <filesystem>
 
+#include "desk/core/desktop_entry.h"
 #include "desk/core/xdg_dirs.h"
-#include "desk/lang/desktop_entry.h"
 
 namespace plix {
 

@@ -36,10 +36,10 @@ std::optional<std::string> desktopEntryValue(std::string_view fileText, std::str
 // How the program is started from a menu or at log-in: a name, the program,
 // its working folder and its icon.
 struct Launcher {
-    std::string name;                  // UTF-8
-    std::filesystem::path program;     // absolute
-    std::filesystem::path folder;      // the working folder
-    std::filesystem::path icon;        // absolute, or an icon theme name
+    std::string name;               // UTF-8
+    std::filesystem::path program;  // absolute
+    std::filesystem::path folder;   // the working folder
+    std::filesystem::path icon;     // absolute, or an icon theme name
 };
 
 // The application entry that starts the launcher's program in its folder.

@@ -1,4 +1,4 @@
-#include "desk/lang/autostart_entry.h"
+#include "desk/core/autostart_entry.h"
 
 #include "desk/core/files.h"
 
