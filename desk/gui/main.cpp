@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
     services.sound = &sound;
 
     plix::DeskConfig config;
-    config.folder = plix::chooseWorkFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-                                           QFile::encodeName(QDir::currentPath()).toStdString(),
-                                           plix::xdgDirsFromEnvironment().home);
+    config.folder = plix::chooseWorkFolder(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        QFile::encodeName(QDir::currentPath()).toStdString(), plix::xdgDirsFromEnvironment().home);
     QDir::setCurrent(QFile::decodeName(config.folder.c_str()));
     plix::Desk desk(services, config);
 

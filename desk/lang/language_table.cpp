@@ -45,22 +45,7 @@ void relabelMainWindow(Desk& d) {
 
 }  // namespace
 
-void setLanguageDefaults(DeskState& s) {
-    auto& t = s.LanguageTable;
-    t[6] = "Your deliverer information on the PLIX server";
-    t[7] = "Your deliverer information on the local PC";
-    t[8] = "Your filters on the PLIX server";
-    t[9] = "Your filters on the local PC";
-    t[101] = "Testing connection";
-    t[102] = "Http OK";
-    t[103] = "Connect database OK";
-    t[104] = "No PLIX member yet";
-    t[105] = "No Internet connection";
-    t[106] = "No PLIX connection";
-    t[108] = "NO";
-    t[115] = "Blocking refresh";
-    t[116] = "Are you sure ?  ";
-}
+void setLanguageDefaults(DeskState& s) { writeLanguageDefaults(s.LanguageTable); }
 
 void taalhandle(Desk& d) {
     DeskState& s = d.st;
