@@ -26,7 +26,7 @@ inline constexpr const char* kSoundFile = "Notify.wav";
 inline constexpr const char* kLibraryTable = "plixdesk.libs";
 
 inline constexpr std::size_t kRecordSize = 1024;
-inline constexpr std::size_t kLanguageOffset = 38;   // position 39
+inline constexpr std::size_t kLanguageOffset = 38;  // position 39
 inline constexpr int kPathAccepted = 88;
 
 struct InstState {
@@ -37,14 +37,14 @@ struct InstState {
     // read-only medium); the installed copy gets it instead.
     bool LanguageNotStored = false;
 
-    std::string TargetPath;     // the accepted target folder
-    std::string TargetFolder;   // the same with "/" at its end
-    int CopySettings = 1;       // 0: the user keeps the settings file already there
-    int PathResult = 0;         // kPathAccepted once the target folder is accepted
+    std::string TargetPath;    // the accepted target folder
+    std::string TargetFolder;  // the same with "/" at its end
+    int CopySettings = 1;      // 0: the user keeps the settings file already there
+    int PathResult = 0;        // kPathAccepted once the target folder is accepted
     bool ProgramEnded = false;
 
-    std::vector<std::string> Failed;   // files that could not be copied or written
-    Manifest Written;                  // what the installation put on the system
+    std::vector<std::string> Failed;  // files that could not be copied or written
+    Manifest Written;                 // what the installation put on the system
 };
 
 struct InstServices {

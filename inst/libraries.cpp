@@ -1,7 +1,7 @@
 #include "inst/libraries.h"
 
-#include <algorithm>
 #include <dlfcn.h>
+#include <algorithm>
 
 namespace plix::inst {
 namespace {
@@ -34,7 +34,8 @@ std::vector<std::string> missingPackages(const std::vector<NeededLibrary>& neede
                                          const std::function<bool(const std::string&)>& present) {
     std::vector<std::string> packages;
     for (const NeededLibrary& lib : needed)
-        if (!present(lib.soname) && std::find(packages.begin(), packages.end(), lib.package) == packages.end())
+        if (!present(lib.soname) &&
+            std::find(packages.begin(), packages.end(), lib.package) == packages.end())
             packages.push_back(lib.package);
     return packages;
 }

@@ -6,7 +6,8 @@ namespace plix::inst {
 
 void Manifest::add(const char* kind, const std::filesystem::path& p) {
     std::string line = std::string(kind) + " " + p.string();
-    if (std::find(lines_.begin(), lines_.end(), line) == lines_.end()) lines_.push_back(std::move(line));
+    if (std::find(lines_.begin(), lines_.end(), line) == lines_.end())
+        lines_.push_back(std::move(line));
 }
 
 void Manifest::keepEarlier(std::string_view earlierText) {

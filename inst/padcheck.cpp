@@ -1,7 +1,7 @@
 #include "inst/padcheck.h"
 
-#include <algorithm>
 #include <unistd.h>
+#include <algorithm>
 
 namespace plix::inst {
 namespace {
@@ -30,15 +30,18 @@ fs::path normalised(const fs::path& p) {
 
 bool isDrive(const fs::path& p, const fs::path& home, const std::vector<std::string>& drives) {
     if (p == "/" || p == normalised(home)) return true;
-    return std::any_of(drives.begin(), drives.end(), [&](const std::string& d) { return normalised(d) == p; });
+    return std::any_of(drives.begin(), drives.end(),
+                       [&](const std::string& d) { return normalised(d) == p; });
 }
 
 }  // namespace
 
-TargetCheck checkTarget(std::string_view typed, const fs::path& home, const std::vector<std::string>& drives) {
+TargetCheck checkTarget(std::string_view typed, const fs::path& home,
+                        const std::vector<std::string>& drives) {
     TargetCheck check;
     typed = trimBlanks(typed);
-    const bool control = std::any_of(typed.begin(), typed.end(), [](char c) { return c >= 0 && c < ' '; });
+    const bool control =
+        std::any_of(typed.begin(), typed.end(), [](char c) { return c >= 0 && c < ' '; });
     const fs::path expanded = expandHome(typed, home);
     if (control || !expanded.is_absolute()) return check;
     check.path = normalised(expanded);
@@ -54,9 +57,12 @@ TargetCheck checkTarget(std::string_view typed, const fs::path& home, const std:
         check.missing.insert(check.missing.begin(), existing);
         existing = existing.parent_path();
     }
-    const bool usable = fs::is_directory(existing, ec) && ::access(existing.c_str(), W_OK | X_OK) == 0;
-    if (usable && check.missing.size() <= kMaxMissingLevels) check.verdict = TargetVerdict::Accepted;
-    else check.missing.clear();
+    const bool usable =
+        fs::is_directory(existing, ec) && ::access(existing.c_str(), W_OK | X_OK) == 0;
+    if (usable && check.missing.size() <= kMaxMissingLevels)
+        check.verdict = TargetVerdict::Accepted;
+    else
+        check.missing.clear();
     return check;
 }
 

@@ -1,7 +1,7 @@
 #include "inst/registration.h"
 
-#include "desk/core/files.h"
 #include "desk/core/autostart_entry.h"
+#include "desk/core/files.h"
 #include "text/cp1252.h"
 
 namespace plix::inst {
@@ -16,8 +16,10 @@ constexpr const char* kGroupCategory = "X-PLIX";
 void writeRegistered(Inst& in, const fs::path& path, const std::string& text) {
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
-    if (writeFileAtomic(path, text)) in.st.Written.file(path);
-    else in.st.Failed.push_back(path.string());
+    if (writeFileAtomic(path, text))
+        in.st.Written.file(path);
+    else
+        in.st.Failed.push_back(path.string());
 }
 
 std::string itemTitle(const Inst& in) {
@@ -29,9 +31,15 @@ std::string itemTitle(const Inst& in) {
 
 }  // namespace
 
-fs::path menuEntryPath(const XdgDirs& dirs) { return dirs.dataHome / "applications" / "plixdesk.desktop"; }
-fs::path groupDirectoryPath(const XdgDirs& dirs) { return dirs.dataHome / "desktop-directories" / "plix.directory"; }
-fs::path groupMenuPath(const XdgDirs& dirs) { return dirs.configHome / "menus" / "applications-merged" / "plix.menu"; }
+fs::path menuEntryPath(const XdgDirs& dirs) {
+    return dirs.dataHome / "applications" / "plixdesk.desktop";
+}
+fs::path groupDirectoryPath(const XdgDirs& dirs) {
+    return dirs.dataHome / "desktop-directories" / "plix.directory";
+}
+fs::path groupMenuPath(const XdgDirs& dirs) {
+    return dirs.configHome / "menus" / "applications-merged" / "plix.menu";
+}
 fs::path applicationLinkPath(const XdgDirs& dirs) { return dirs.binHome / "plixdesk"; }
 
 Launcher installedLauncher(const Inst& in) {
@@ -41,7 +49,9 @@ Launcher installedLauncher(const Inst& in) {
 
 void groupcreate(Inst& in) {
     DesktopEntry directory;
-    directory.set("Type", "Directory").set("Name", kGroupName).set("Icon", installedLauncher(in).icon.string());
+    directory.set("Type", "Directory")
+        .set("Name", kGroupName)
+        .set("Icon", installedLauncher(in).icon.string());
     writeRegistered(in, groupDirectoryPath(in.cfg.dirs), directory.text());
     const std::string menu =
         "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
@@ -69,8 +79,10 @@ void groupadditem(Inst& in) {
 
 void cmdRegMachine(Inst& in) {
     const fs::path path = autostartEntryPath(in.cfg.dirs);
-    if (writeAutostartEntry(in.cfg.dirs, installedLauncher(in))) in.st.Written.file(path);
-    else in.st.Failed.push_back(path.string());
+    if (writeAutostartEntry(in.cfg.dirs, installedLauncher(in)))
+        in.st.Written.file(path);
+    else
+        in.st.Failed.push_back(path.string());
 }
 
 void makeapppathkey(Inst& in) {
@@ -86,8 +98,10 @@ void regapppath(Inst& in) {
     if (fs::is_symlink(link, ec)) fs::remove(link, ec);
     ec.clear();
     fs::create_symlink(program, link, ec);
-    if (ec) in.st.Failed.push_back(link.string());
-    else in.st.Written.link(link);
+    if (ec)
+        in.st.Failed.push_back(link.string());
+    else
+        in.st.Written.link(link);
 
     // The manifest is the last file made, so the result word covers it too.
     const fs::path manifest = fs::path(in.st.TargetPath) / kManifestFile;

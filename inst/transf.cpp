@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 // from the target can be replaced, and a failed copy leaves no half file.
 bool copyInto(const fs::path& from, const fs::path& to, fs::perms mode) {
     std::error_code ec;
-    if (fs::equivalent(from, to, ec)) return true;   // installing over the setup folder itself
+    if (fs::equivalent(from, to, ec)) return true;  // installing over the setup folder itself
     fs::path temp = to;
     temp += ".part";
     fs::copy_file(from, temp, fs::copy_options::overwrite_existing, ec);
@@ -34,7 +34,8 @@ void copyTable(Inst& in) {
     const fs::path target = s.TargetPath;
     constexpr auto data = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                           fs::perms::others_read;
-    constexpr auto program = data | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    constexpr auto program =
+        data | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
     for (const CopyRow& row : kCopyTable) {
         const fs::path from = in.setupFile(row.source), to = target / row.target;
         bool done;
@@ -46,8 +47,10 @@ void copyTable(Inst& in) {
             if (row.optional && !fs::exists(from, ec)) continue;
             done = copyInto(from, to, row.program ? program : data);
         }
-        if (done) s.Written.file(to);
-        else s.Failed.push_back(to.string());
+        if (done)
+            s.Written.file(to);
+        else
+            s.Failed.push_back(to.string());
     }
 }
 
@@ -57,8 +60,8 @@ void checkini(Inst& in) {
     std::error_code ec;
     const auto size = fs::file_size(fs::path(in.st.TargetPath) / kSettingsFile, ec);
     if (ec || size == 0) return;
-    const MsgResult answer = in.os.messages->show(in.st.LanguageTable[187], in.st.LanguageTable[188],
-                                                  MsgIcon::Question, MsgButtons::YesNo);
+    const MsgResult answer = in.os.messages->show(
+        in.st.LanguageTable[187], in.st.LanguageTable[188], MsgIcon::Question, MsgButtons::YesNo);
     if (answer == MsgResult::No) in.st.CopySettings = 0;
 }
 

@@ -10,8 +10,8 @@ namespace plix::inst {
 struct CopyRow {
     const char* source;
     const char* target;
-    bool program = false;    // installed executable
-    bool optional = false;   // a setup folder may lack it
+    bool program = false;   // installed executable
+    bool optional = false;  // a setup folder may lack it
 };
 
 // The copy table, in its order. The shared libraries that the program
@@ -22,7 +22,7 @@ inline constexpr CopyRow kCopyTable[] = {
     // The help texts: a setup folder made before they existed has none, and
     // the program then simply shows no help.
     {kHelpFile, kHelpFile, false, true},
-    {kSettingsFile, kSettingsFile},   // only while CopySettings is 1
+    {kSettingsFile, kSettingsFile},  // only while CopySettings is 1
     {kIconFile, kIconFile},
     {kProgramFile, kProgramFile, true},
     {kSoundFile, kSoundFile},

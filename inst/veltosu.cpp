@@ -12,20 +12,12 @@
 namespace plix::inst {
 namespace {
 
-// Texts that hold whenever the language file lacks them: the loader's own
-// defaults, and English wording for every message the installer shows, so
-// that no box ever comes up empty.
+// The loader's built-in defaults, and English wording for every message the
+// installer shows, so that no box ever comes up empty.
 void setLanguageDefaults(InstState& s) {
     auto& t = s.LanguageTable;
+    writeLanguageDefaults(t);
     t[12] = "&Close";
-    t[101] = "Testing connection";
-    t[102] = "Http OK";
-    t[103] = "Connect database OK";
-    t[104] = "No PLIX member yet";
-    t[105] = "No Internet connection";
-    t[106] = "No PLIX connection";
-    t[108] = "NO";
-    t[116] = "Are you sure ?  ";
     t[181] = "PLIX needs software that this computer does not have yet. Install it with:";
     t[184] = "Please choose a folder that you can write to, such as ~/PLIX.";
     t[185] = "The installation folder is too short. Please choose a folder such as ~/PLIX.";
@@ -45,12 +37,6 @@ void relabel(Inst& in) {
     f.Combo1.Items.clear();
     for (int k = 190; k <= 199 && !t[k].empty(); ++k) f.Combo1.Items.push_back(t[k]);
     f.Combo1.ListIndex = in.st.CurrentLanguage - 1;
-}
-
-void attachTimers(Inst& in) {
-    if (!in.os.scheduler) return;
-    in.os.scheduler->attach(in.veltosu.Timer1, [&in] { Timer1_Timer(in); });
-    in.os.scheduler->attach(in.veltosu.Timer2, [&in] { Timer2_Timer(in); });
 }
 
 void syncTimers(Inst& in) {
@@ -88,11 +74,16 @@ void Form_Load(Inst& in) {
     f.lend.Visible = false;
     f.Picture2.Visible = false;
     in.st.CopySettings = 1;
-    attachTimers(in);
+    if (in.os.scheduler) veltosu_Timers(in, *in.os.scheduler);
     preset(in);
     f.form.Loaded = true;
     f.form.Visible = true;
     checkLibraries(in);
+}
+
+void veltosu_Timers(Inst& in, Scheduler& s) {
+    s.attach(in.veltosu.Timer1, [&in] { Timer1_Timer(in); });
+    s.attach(in.veltosu.Timer2, [&in] { Timer2_Timer(in); });
 }
 
 void preset(Inst& in) {
@@ -107,7 +98,8 @@ void preset(Inst& in) {
     taalhandle(in);
 
     VeltosuForm& f = in.veltosu;
-    f.Drive1.Items = in.cfg.drives ? in.cfg.drives() : std::vector<std::string>{in.cfg.dirs.home.string()};
+    f.Drive1.Items =
+        in.cfg.drives ? in.cfg.drives() : std::vector<std::string>{in.cfg.dirs.home.string()};
     f.Drive1.ListIndex = 0;
     f.Dir1.Path = in.cfg.dirs.home.string();
     Dir1_Change(in);
@@ -138,8 +130,10 @@ void Timer1_Timer(Inst& in) {
     s.SettingsRecord[kLanguageOffset] = static_cast<char>(s.CurrentLanguage);
     s.LanguageNotStored = !writeFileAtomic(in.setupFile(kSettingsFile), s.SettingsRecord);
     if (s.LanguageNotStored)
-        std::fprintf(stderr, "plixinst: %s cannot be written; the chosen language goes into the installed copy\n",
-                     in.setupFile(kSettingsFile).c_str());
+        std::fprintf(
+            stderr,
+            "plixinst: %s cannot be written; the chosen language goes into the installed copy\n",
+            in.setupFile(kSettingsFile).c_str());
 }
 
 void Drive1_Change(Inst& in) {

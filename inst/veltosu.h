@@ -9,6 +9,7 @@ namespace plix::inst {
 // list, proposes ~/PLIX, and says which Debian packages are missing for the
 // program's libraries. The timers are attached here.
 void Form_Load(Inst& in);
+void veltosu_Timers(Inst& in, Scheduler& s);
 void preset(Inst& in);
 // Loads the language table and relabels the window (when a section loads).
 void taalhandle(Inst& in);

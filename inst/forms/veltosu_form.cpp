@@ -20,6 +20,9 @@ VeltosuForm::VeltosuForm() {
     chkst.Caption = "Automatic startup";
     place(chkst, 0, 2160, 5100, 380);
 
+    // The end screen's text and the result word are shown as they stand.
+    lend.UseMnemonic = false;
+    Label1.UseMnemonic = false;
     lend.Visible = false;
     place(lend, 1440, 360, 4900, 1800);
     Picture2.Visible = false;

@@ -23,19 +23,19 @@ struct VeltosuForm {
     FormControl form{.Caption = "PLIX Setup"};
     Frame fr_stsrt;
     Label ltaal;
-    ComboBox Combo1;     // language names, line n is language n + 1
-    ComboBox Drive1;     // the drives: the home folder and the mount points
+    ComboBox Combo1;  // language names, line n is language n + 1
+    ComboBox Drive1;  // the drives: the home folder and the mount points
     FolderList Dir1;
-    TextBox tpad;        // the target folder
-    CheckBox chkst;      // start with the desktop session
+    TextBox tpad;    // the target folder
+    CheckBox chkst;  // start with the desktop session
     Button cinstall;
     Button cexit;
-    Picture Picture1;    // the program's icon on the start screen
-    Picture Picture2;    // the same, larger, on the end screen
-    Label lend;          // end-screen text
-    Label Label1;        // the registration result: "Ok" or "Fout"
-    TimerControl Timer1{500, false};    // delayed language switch
-    TimerControl Timer2{4000, false};   // end-screen delay
+    Picture Picture1;                  // the program's icon on the start screen
+    Picture Picture2;                  // the same, larger, on the end screen
+    Label lend;                        // end-screen text
+    Label Label1;                      // the registration result: "Ok" or "Fout"
+    TimerControl Timer1{500, false};   // delayed language switch
+    TimerControl Timer2{4000, false};  // end-screen delay
 
     VeltosuForm();
 };

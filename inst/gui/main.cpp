@@ -5,7 +5,8 @@
 
 #include "desk/core/xdg_dirs.h"
 #include "inst/drives.h"
-#include "inst/gui/veltosu_window.h"
+#include "inst/gui/inst_window_set.h"
+#include "inst/gui/veltosu_view.h"
 #include "inst/libraries.h"
 #include "inst/veltosu.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -24,15 +25,17 @@ int main(int argc, char** argv) {
     config.dirs = plix::xdgDirsFromEnvironment();
     config.drives = [home = config.dirs.home] { return plix::inst::systemDrives(home); };
     config.libraryPresent = plix::inst::libraryLoadable;
-    QApplication::setWindowIcon(QIcon(QFile::decodeName((config.setupFolder / plix::inst::kIconFile).c_str())));
+    QApplication::setWindowIcon(
+        QIcon(QFile::decodeName((config.setupFolder / plix::inst::kIconFile).c_str())));
 
     plix::inst::Inst inst({&scheduler, &messages}, config);
-    plix::inst::VeltosuWindow window(inst);
-    messages.setParent(&window);
-    scheduler.setAfterTick([&window] { window.draw(); });
+    // The window, drawn again after each event handler and timer tick.
+    plix::inst::InstWindowSet windows(inst);
+    messages.setParent(&windows.view<plix::inst::VeltosuView>());
+    scheduler.setAfterTick([&windows] { windows.redraw(); });
 
     plix::inst::Form_Load(inst);
-    window.draw();
+    windows.redraw();
     if (inst.st.ProgramEnded) return 0;
     return QApplication::exec();
 }

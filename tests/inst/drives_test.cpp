@@ -1,8 +1,7 @@
-// The drive list and the library table: what the installer reads from the system.
+// The drive list: the writable mount points the installer offers.
 #include <gtest/gtest.h>
 
 #include "inst/drives.h"
-#include "inst/libraries.h"
 
 using namespace plix::inst;
 
@@ -20,13 +19,4 @@ TEST(Drives, WritableMountPointsOfRealDevicesOutsideTheSystemsFolders) {
     EXPECT_EQ(mountedDrives(mounts, writable),
               (std::vector<std::string>{"/media/me/USB STICK", "/run/media/me/DISK"}));
     EXPECT_TRUE(mountedDrives("", writable).empty());
-}
-
-TEST(Libraries, TableLinesAndRemarks) {
-    const auto table = readLibraryTable("# remark\n\nlibA.so.1 pkg-a\r\n  libB.so.2\tpkg-b  \nlonely\n");
-    ASSERT_EQ(table.size(), 2u);
-    EXPECT_EQ(table[1].soname, "libB.so.2");
-    EXPECT_EQ(table[1].package, "pkg-b");
-    EXPECT_TRUE(libraryLoadable("libc.so.6"));
-    EXPECT_FALSE(libraryLoadable("libplix-never-there.so.9"));
 }

@@ -7,7 +7,7 @@
 #include "inst/padcheck.h"
 #include "inst/registration.h"
 #include "inst/veltosu.h"
-#include "tests/inst/inst_fixture.h"
+#include "tests/support/inst_fixture.h"
 
 using namespace plix;
 using namespace plix::inst;
@@ -33,18 +33,20 @@ TEST_F(PadcheckTest, TargetsAreCheckedTheLinuxWay) {
     EXPECT_EQ(blank.missing, (std::vector<fs::path>{h + "/My Apps", h + "/My Apps/PLIX"}));
     EXPECT_EQ(check("~/Apps/PLIX").path, h + "/Apps/PLIX");
     EXPECT_EQ(check("  ~/Apps/./x/../PLIX ").verdict, TargetVerdict::Accepted);
-    EXPECT_TRUE(check(h + "/Apps").missing.empty());   // an existing folder is fine
+    EXPECT_TRUE(check(h + "/Apps").missing.empty());  // an existing folder is fine
 
-    for (const std::string& refused : {std::string("PLIX"), std::string("C:\\PLIX"), std::string(""),
-                                       h + "/a/b/PLIX",          // three levels missing
-                                       h + "/afile/PLIX",        // a file in the way
-                                       h + "/Ap\nps/PLIX"}) {    // a line break
+    for (const std::string& refused :
+         {std::string("PLIX"), std::string("C:\\PLIX"), std::string(""),
+          h + "/a/b/PLIX",        // three levels missing
+          h + "/afile/PLIX",      // a file in the way
+          h + "/Ap\nps/PLIX"}) {  // a line break
         const TargetCheck c = check(refused);
         EXPECT_EQ(c.verdict, TargetVerdict::NotAllowed) << refused;
         EXPECT_TRUE(c.missing.empty()) << refused;
     }
-    for (const std::string& shortOne : {std::string("/"), std::string("/ab"), std::string("~"), h + "/",
-                                        std::string("/media/usb/"), std::string("/tmp/..")})
+    for (const std::string& shortOne :
+         {std::string("/"), std::string("/ab"), std::string("~"), h + "/",
+          std::string("/media/usb/"), std::string("/tmp/..")})
         EXPECT_EQ(check(shortOne).verdict, TargetVerdict::TooShort) << shortOne;
 }
 

@@ -8,6 +8,7 @@
 
 #include "desk/core/files.h"
 #include "inst/inst.h"
+#include "inst/veltosu.h"
 #include "platform/testing/fakes.h"
 #include "tests/support/temp_folder.h"
 
@@ -45,7 +46,23 @@ protected:
         return c;
     }
 
-    std::filesystem::path homePath(const char* relative) const { return home.path() / relative; }
+    // The target with a blank in its name, two levels still to be made.
+    std::filesystem::path target() const { return home.path() / "My Apps" / "PLIX"; }
+    // Installs into target(), with or without the start-up box ticked.
+    void install(int startup = 1) {
+        in.veltosu.tpad.Text = target().string();
+        in.veltosu.chkst.Value = startup;
+        inst::cinstall_Click(in);
+    }
+    // Chooses a language from the list; it switches when Timer1 runs.
+    void chooseLanguage(int index) {
+        in.veltosu.Combo1.ListIndex = index;
+        inst::Combo1_Click(in);
+        scheduler.advance(500);
+    }
+    static std::string read(const std::filesystem::path& p) {
+        return readWholeFile(p).value_or("<missing>");
+    }
 };
 
 }  // namespace plix::testing
