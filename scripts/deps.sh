@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need.
+# Installs the Debian packages that building, testing and running need
+# (dpkg-dev, lintian and desktop-file-utils make and check the installer's
+# files and the Debian package).
 # Quick when everything is already there: apt-get runs only for what is missing.
 set -euo pipefail
 
@@ -13,6 +15,7 @@ packages=(
   xvfb xauth imagemagick curl dbus-daemon
   libssl-dev
   chromium
+  dpkg-dev lintian desktop-file-utils
 )
 # Node.js and npm for the browser tests: the machine's own when it has them.
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
