@@ -52,7 +52,7 @@ struct ListBox : Control {
     int ListIndex = -1;
 };
 
-// A drop-down list: its text is the chosen item.
+// A drop-down list; Items and ListIndex as in a list box, its text the chosen item.
 struct ComboBox : ListBox {
     std::string text() const {
         return ListIndex >= 0 && ListIndex < static_cast<int>(Items.size()) ? Items[ListIndex]

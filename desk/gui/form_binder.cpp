@@ -48,11 +48,14 @@ double screenDpi() {
 FormBinder::FormBinder(std::function<void(const std::function<void()>&)> run)
     : run_(std::move(run)), twips_(screenDpi()) {}
 
-void FormBinder::bind(Control& c, QWidget* w) {
+void FormBinder::bind(Control& c, QWidget* w, std::function<void()> drawValue) {
     // A picture drawn as a label shows no markup either.
     if (auto* label = qobject_cast<QLabel*>(w)) label->setTextFormat(Qt::PlainText);
     widgets_[&c] = w;
-    draws_.push_back([this, &c, w] { drawControl(c, w, twips_); });
+    draws_.push_back([this, &c, w, drawValue = std::move(drawValue)] {
+        drawControl(c, w, twips_);
+        if (drawValue) drawValue();
+    });
 }
 
 QLabel* FormBinder::makeLabel(QWidget* parent, Label& c) {
@@ -155,7 +158,7 @@ QWidget* FormBinder::makeCombo(QWidget* parent, ComboBox& c) {
     auto* combo = new QComboBox(parent);
     QObject::connect(combo, &QComboBox::activated, [&c](int index) { c.ListIndex = index; });
     widgets_[&c] = combo;
-    draws_.push_back([this, &c, combo] { drawCombo(c, combo, twips_); });
+    draws_.push_back([this, &c, combo] { drawList(c, combo, twips_); });
     return combo;
 }
 
@@ -241,12 +244,12 @@ void FormBinder::onMenu(const MenuItem& item, std::function<void()> handler) {
     QObject::connect(a, &QAction::triggered, [this, handler] { run_(handler); });
 }
 
-void FormBinder::onEnter(const TextBox& box, void (*keyPress)(Desk&, int&), Desk& d) {
+void FormBinder::onEnter(const TextBox& box, std::function<void(int&)> keyPress) {
     if (auto* edit = qobject_cast<QLineEdit*>(widgetOf(&box)))
-        QObject::connect(edit, &QLineEdit::returnPressed, [this, keyPress, &d] {
-            run_([keyPress, &d] {
+        QObject::connect(edit, &QLineEdit::returnPressed, [this, keyPress] {
+            run_([keyPress] {
                 int key = kEnterKey;
-                keyPress(d, key);
+                keyPress(key);
             });
         });
 }

@@ -10,7 +10,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "desk/core/desk.h"
 #include "desk/forms/controls.h"
 #include "desk/gui/widget_binding.h"
 
@@ -32,7 +31,10 @@ public:
         bind(c, w);
         return w;
     }
-    void bind(Control& c, QWidget* w);
+    // Binds a widget the view made: the control's place, state and caption
+    // are drawn onto it, then drawValue (if any) draws what only the view
+    // knows how to show (a path in the file system's encoding, say).
+    void bind(Control& c, QWidget* w, std::function<void()> drawValue = {});
     QWidget* makeText(QWidget* parent, TextBox& c, bool multiLine = false);
     QWidget* makeCheck(QWidget* parent, CheckBox& c);
     QWidget* makeOption(QWidget* parent, OptionButton& c);
@@ -60,7 +62,7 @@ public:
     void onMenu(const MenuItem& item, std::function<void()> handler);
     // Enter in a text box runs its KeyPress handler with the key code of
     // Enter; typing in it (each change the user makes) runs onTyped's.
-    void onEnter(const TextBox& box, void (*keyPress)(Desk&, int&), Desk& d);
+    void onEnter(const TextBox& box, std::function<void(int&)> keyPress);
     void onTyped(const TextBox& box, std::function<void()> handler);
 
     QWidget* widgetOf(const void* control) const;

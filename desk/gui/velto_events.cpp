@@ -1,4 +1,6 @@
 // The main window's buttons, menu items and keys, wired to its procedures.
+#include <functional>
+
 #include <QAction>
 #include <QLineEdit>
 #include <QShortcut>
@@ -47,8 +49,8 @@ void VeltoView::wireLogin() {
             if (QWidget* frame = widgetOf(&f.frlogin)) frame->raise();
         });
     }
-    binder().onEnter(f.tlogin, tlogin_KeyPress, d);
-    binder().onEnter(f.tpasw, tpasw_KeyPress, d);
+    binder().onEnter(f.tlogin, std::bind_front(tlogin_KeyPress, std::ref(d)));
+    binder().onEnter(f.tpasw, std::bind_front(tpasw_KeyPress, std::ref(d)));
     binder().onClick(f.cexl, [&d] { cexl_Click(d); });
     // Escape anywhere in the frame is its close button.
     if (QWidget* frame = widgetOf(&f.frlogin)) {

@@ -1,5 +1,7 @@
 // The main window's panels (alert settings, network, direct URL, test mode)
 // and the menu items that open the other windows, wired to their procedures.
+#include <functional>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
@@ -72,12 +74,12 @@ void VeltoView::wirePanels() {
     b.onMenu(f.directurl, [&d] { directurl_Click(d); });
     raising(f.directurl, f.fr_url);
     b.onClick(f.c_geturl, [&d] { c_geturl_Click(d); });
-    b.onEnter(f.t_url, t_url_KeyPress, d);
+    b.onEnter(f.t_url, std::bind_front(t_url_KeyPress, std::ref(d)));
     b.onClick(f.c_exiturl, [&d] { c_exiturl_Click(d); });
 
     // Test mode: the access box and the row note.
     b.onClick(f.lplix, [&d] { lplix_Click(d); });
-    b.onEnter(f.ttst, ttst_KeyPress, d);
+    b.onEnter(f.ttst, std::bind_front(ttst_KeyPress, std::ref(d)));
     b.onMenu(f.testf, [&d] { testf_Click(d); });
     // The note goes as soon as the mouse is over the list elsewhere, or leaves it.
     const auto hideNote = [this, &d] {

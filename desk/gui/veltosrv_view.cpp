@@ -1,5 +1,7 @@
 #include "desk/gui/veltosrv_view.h"
 
+#include <functional>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,8 +37,8 @@ VeltosrvView::VeltosrvView(WindowSet& set) : WindowView(set, set.desk().veltosrv
     b.onClick(w.cid, [&d] { veltosrv_cid_Click(d); });
     b.onClick(w.cexit, [&d] { veltosrv_cexit_Click(d); });
     b.onTyped(w.turl, [&d] { veltosrv_turl_KeyDown(d); });
-    b.onEnter(w.turl, veltosrv_turl_KeyPress, d);
-    b.onEnter(w.tid, veltosrv_tid_KeyPress, d);
+    b.onEnter(w.turl, std::bind_front(veltosrv_turl_KeyPress, std::ref(d)));
+    b.onEnter(w.tid, std::bind_front(veltosrv_tid_KeyPress, std::ref(d)));
 }
 
 bool VeltosrvView::closeBox() {
