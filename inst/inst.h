@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "desk/core/desktop_entry.h"
 #include "desk/core/xdg_dirs.h"
 #include "inst/forms/veltosu_form.h"
 #include "inst/manifest.h"
@@ -16,11 +17,11 @@
 namespace plix::inst {
 
 // Files of the setup folder, by their names there.
-inline constexpr const char* kProgramFile = "plixdesk";
+inline constexpr const char* kProgramFile = kPlixdeskProgram;
 inline constexpr const char* kSettingsFile = "pxini.dat";
 inline constexpr const char* kLanguageFile = "pxlng.dat";
 inline constexpr const char* kHelpFile = "pxhlp.dat";
-inline constexpr const char* kIconFile = "plixdesk.png";
+inline constexpr const char* kIconFile = kPlixdeskIcon;
 inline constexpr const char* kSoundFile = "Notify.wav";
 // The shared libraries the program needs and the Debian package of each.
 inline constexpr const char* kLibraryTable = "plixdesk.libs";

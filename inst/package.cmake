@@ -8,9 +8,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/pxlng.dat ${PROJECT_SOURCE_DIR}/data/No
               ${PLIX_SETUP_DIR}/pxini.dat ${PLIX_SETUP_DIR}/plixdesk.png ${PLIX_SETUP_DIR}/plixdesk.libs
               ${PLIX_PACKAGE_SCRIPTS}/plixdesk.shared
         DESTINATION ${PLIX_OPT})
-if(EXISTS ${PROJECT_SOURCE_DIR}/data/pxhlp.dat)
-  install(FILES ${PROJECT_SOURCE_DIR}/data/pxhlp.dat DESTINATION ${PLIX_OPT})
-endif()
+install(FILES ${PROJECT_SOURCE_DIR}/data/pxhlp.dat DESTINATION ${PLIX_OPT})
 install(FILES ${PLIX_PACKAGE_SCRIPTS}/plixdesk.desktop DESTINATION usr/share/applications)
 install(FILES ${PLIX_SETUP_DIR}/plixdesk.png DESTINATION usr/share/icons/hicolor/48x48/apps)
 install(FILES ${PROJECT_BINARY_DIR}/plixdesk-256.png DESTINATION usr/share/icons/hicolor/256x256/apps

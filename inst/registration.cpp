@@ -2,7 +2,6 @@
 
 #include "desk/core/autostart_entry.h"
 #include "desk/core/files.h"
-#include "text/cp1252.h"
 
 namespace plix::inst {
 namespace {
@@ -22,13 +21,6 @@ void writeRegistered(Inst& in, const fs::path& path, const std::string& text) {
         in.st.Failed.push_back(path.string());
 }
 
-std::string itemTitle(const Inst& in) {
-    const std::string& word = in.st.LanguageTable[3];
-    std::string title = "PLIX " + (word.empty() ? std::string() : word.substr(1));
-    while (title.back() == ' ') title.pop_back();
-    return cp1252ToUtf8(title);
-}
-
 }  // namespace
 
 fs::path menuEntryPath(const XdgDirs& dirs) {
@@ -43,8 +35,7 @@ fs::path groupMenuPath(const XdgDirs& dirs) {
 fs::path applicationLinkPath(const XdgDirs& dirs) { return dirs.binHome / "plixdesk"; }
 
 Launcher installedLauncher(const Inst& in) {
-    const fs::path folder = in.st.TargetPath;
-    return Launcher{itemTitle(in), folder / kProgramFile, folder, folder / kIconFile};
+    return plixdeskLauncher(in.st.TargetPath, in.st.LanguageTable[3]);
 }
 
 void groupcreate(Inst& in) {

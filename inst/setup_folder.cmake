@@ -18,11 +18,7 @@ plix_setup_copy($<TARGET_FILE:plixdesk> plixdesk plixdesk)
 plix_setup_copy($<TARGET_FILE:plixinst> plixinst plixinst)
 plix_setup_copy(${PROJECT_SOURCE_DIR}/data/pxlng.dat pxlng.dat)
 plix_setup_copy(${PROJECT_SOURCE_DIR}/data/Notify.wav Notify.wav)
-# The help texts arrive with their own work; until data/pxhlp.dat exists the
-# setup folder has none and plixinst installs the program without help.
-if(EXISTS ${PROJECT_SOURCE_DIR}/data/pxhlp.dat)
-  plix_setup_copy(${PROJECT_SOURCE_DIR}/data/pxhlp.dat pxhlp.dat)
-endif()
+plix_setup_copy(${PROJECT_SOURCE_DIR}/data/pxhlp.dat pxhlp.dat)
 
 add_custom_command(OUTPUT ${PLIX_SETUP_DIR}/pxini.dat
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PLIX_SETUP_DIR}

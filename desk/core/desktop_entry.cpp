@@ -1,5 +1,7 @@
 #include "desk/core/desktop_entry.h"
 
+#include "text/cp1252.h"
+
 namespace plix {
 namespace {
 
@@ -147,6 +149,13 @@ DesktopEntry launcherEntry(const Launcher& launcher) {
         .set("Terminal", "false")
         .set("StartupWMClass", "plixdesk");
     return entry;
+}
+
+Launcher plixdeskLauncher(const std::filesystem::path& folder, std::string_view supplierCaption) {
+    std::string title = "PLIX ";
+    if (!supplierCaption.empty()) title += supplierCaption.substr(1);
+    while (title.back() == ' ') title.pop_back();
+    return Launcher{cp1252ToUtf8(title), folder / kPlixdeskProgram, folder, folder / kPlixdeskIcon};
 }
 
 }  // namespace plix

@@ -45,4 +45,13 @@ struct Launcher {
 // The application entry that starts the launcher's program in its folder.
 DesktopEntry launcherEntry(const Launcher& launcher);
 
+// The program and its icon, by their names in the program's folder.
+inline constexpr const char* kPlixdeskProgram = "plixdesk";
+inline constexpr const char* kPlixdeskIcon = "plixdesk.png";
+
+// plixdesk in its folder, named "PLIX " + the supplier menu's caption
+// (Windows-1252, its accelerator mark dropped), as the installer registers it
+// and the autostart window switches it.
+Launcher plixdeskLauncher(const std::filesystem::path& folder, std::string_view supplierCaption);
+
 }  // namespace plix

@@ -49,9 +49,11 @@ int main(int argc, char** argv) {
     services.sound = &sound;
 
     plix::DeskConfig config;
-    config.folder = plix::chooseWorkFolder(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-        QFile::encodeName(QDir::currentPath()).toStdString(), plix::xdgDirsFromEnvironment().home);
+    config.dirs = plix::xdgDirsFromEnvironment();
+    config.programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    config.folder = plix::chooseWorkFolder(config.programFolder,
+                                           QFile::encodeName(QDir::currentPath()).toStdString(),
+                                           config.dirs.home);
     QDir::setCurrent(QFile::decodeName(config.folder.c_str()));
     plix::Desk desk(services, config);
 

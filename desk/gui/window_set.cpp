@@ -1,6 +1,7 @@
 #include "desk/gui/window_set.h"
 
 #include "desk/gui/velto_view.h"
+#include "desk/gui/veltoaut_view.h"
 #include "desk/gui/veltochatl_view.h"
 #include "desk/gui/veltohlp1_view.h"
 #include "desk/gui/veltolog_view.h"
@@ -11,6 +12,7 @@ namespace plix {
 WindowSet::WindowSet(Desk& desk) : d_(desk) {
     // Every window of the program, one line each; the main window first.
     add<VeltoView>();
+    add<VeltoautView>();
     add<VeltochatlView>();
     add<Veltohlp1View>();
     add<VeltologView>();

@@ -2,6 +2,7 @@
 
 #include "desk/chat/veltochatl.h"
 #include "desk/lang/language_table.h"
+#include "desk/lang/veltoaut.h"
 #include "desk/lang/veltohlp1.h"
 #include "desk/lang/veltosrv.h"
 #include "desk/velto/commands.h"
@@ -29,7 +30,10 @@ void serverinfo_Click(Desk& d) {
     veltosrv_Load(d);
 }
 
-void aut_Click(Desk& d) { d.st.IdleTicks = 0; }
+void aut_Click(Desk& d) {
+    d.st.IdleTicks = 0;
+    veltoaut_Load(d);
+}
 
 void directchat_Click(Desk& d) {
     d.st.IdleTicks = 0;

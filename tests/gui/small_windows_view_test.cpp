@@ -1,4 +1,4 @@
-// The chat, help and server windows as the user meets them, and the alert
+// The chat, help, server and autostart windows as the user meets them, and the alert
 // settings panel laid out for every language.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,8 @@
 #include <QTextEdit>
 
 #include "desk/chat/chat_reply.h"
+#include "desk/core/autostart_entry.h"
+#include "desk/gui/veltoaut_view.h"
 #include "desk/gui/veltochatl_view.h"
 #include "desk/gui/veltosrv_view.h"
 #include "tests/support/gui_fixture.h"
@@ -93,6 +95,25 @@ TEST_F(SmallWindowsTest, TheServerWindowTakesThirtyCharactersAndKeepsARefusedNum
     number->insert(QStringLiteral("4712"));
     EXPECT_TRUE(server.close());
     EXPECT_EQ(st.SupplierNumber, 4712);
+}
+
+TEST_F(SmallWindowsTest, TheAutostartBoxSwitchesTheEntryInTheUsersLanguage) {
+    desk.dirs = xdgDirsFor(folder / "home", {}, folder / "config");
+    window.actionOf(velto.lng[4])->trigger();
+    window.actionOf(velto.aut)->trigger();
+    auto& view = windows.view<VeltoautView>();
+    auto* box = qobject_cast<QCheckBox*>(view.widgetOf(&desk.veltoaut.Chkaut));
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(view.isVisible());
+    EXPECT_EQ(box->text(), QStringLiteral("&D\u00e9marrage automatique"));
+    EXPECT_LE(box->sizeHint().width(), box->width());
+    EXPECT_FALSE(box->isChecked());
+    box->click();
+    EXPECT_TRUE(autostartEnabled(desk.dirs));
+    box->click();
+    EXPECT_FALSE(std::filesystem::exists(autostartEntryPath(desk.dirs)));
+    EXPECT_TRUE(view.close());
+    EXPECT_FALSE(desk.veltoaut.form.Loaded);
 }
 
 // Each label beside the box it names, and every caption of the panel fits

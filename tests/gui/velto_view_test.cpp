@@ -126,9 +126,11 @@ TEST_F(VeltoWindowTest, NoLabelShowsItsAccessKeyMarker) {
     EXPECT_EQ(refresh->buddy(), window.widgetOf(&velto.tsys[0]));
     EXPECT_EQ(qobject_cast<QLabel*>(window.widgetOf(&velto.llab[5]))->text(),
               QStringLiteral("Te controleren"));
-    for (QLabel* label : window.findChildren<QLabel*>())
-        if (!label->buddy())
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->buddy()) {
             EXPECT_FALSE(label->text().contains(u'&')) << label->text().toStdString();
+        }
+    }
     EXPECT_EQ(withoutMnemonic("A&&B &x&"), "A&B x");
 }
 
