@@ -7,9 +7,10 @@
 namespace plix {
 
 struct VeltoautForm {
-    FormControl form{.Caption = "Automatic startup", .Width = 3900, .Height = 1300};
+    FormControl form{.Caption = "Automatic startup", .Width = 3900, .Height = 1900};
     Frame Fraut{};
     CheckBox Chkaut{{.Caption = "&Automatic startup"}};
+    Button cexit{.Caption = "&Close"};
 
     VeltoautForm();
 };

@@ -11,6 +11,7 @@ void veltoaut_Load(Desk& d) {
     if (s.LanguageTable[108] == "OK" && !s.LanguageTable[189].empty()) {
         w.Chkaut.Caption = "&" + s.LanguageTable[189];
         w.form.Caption = s.LanguageTable[189];
+        if (!s.LanguageTable[12].empty()) w.cexit.Caption = s.LanguageTable[12];
     }
     cmdRegMachine(d, AutostartMode::Check);
     w.form.Loaded = true;

@@ -56,6 +56,9 @@ void veltosrv_cexit_Click(Desk& d) {
     takeNumber(s, *number);
     savedat(d);  // what the user set is on disk when the window closes
     veltosrv_Unload(d);
+    // Opening the window cleared the main window: the sequence tests the
+    // connection again and brings the request list back.
+    s.StartupStep = 503;
 }
 
 void veltosrv_cid_Click(Desk& d) {

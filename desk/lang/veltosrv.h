@@ -9,8 +9,9 @@ namespace plix {
 // Loads and shows the window with the host and the supplier number.
 void veltosrv_Load(Desk& d);
 // Writes the host (at most 30 characters) and the number into positions
-// 1..38 of the settings record, saves it and closes the window. A number of
-// more than 8 characters is refused with a message and the window stays.
+// 1..38 of the settings record, saves it, closes the window and restarts the
+// start-up sequence (the main window gets its request list back). A number
+// of more than 8 characters is refused with a message and the window stays.
 void veltosrv_cexit_Click(Desk& d);
 // Wipes the identity: host, number and every supplier item, in the record and
 // in memory; the language stays. A fresh inbox is asked for.

@@ -93,8 +93,10 @@ TEST_F(AutostartWindowTest, CaptionsComeFromTheLanguageTable) {
     EXPECT_EQ(w.Chkaut.Caption, "&Automatic startup");  // no language loaded
     st.LanguageTable[108] = "OK";
     st.LanguageTable[189] = "D\xE9marrage automatique";
+    st.LanguageTable[12] = "&Fermer";
     veltoaut_Load(desk);
     EXPECT_EQ(w.Chkaut.Caption, "&D\xE9marrage automatique");
+    EXPECT_EQ(w.cexit.Caption, "&Fermer");
     EXPECT_EQ(w.form.Caption, "D\xE9marrage automatique");
 }
 

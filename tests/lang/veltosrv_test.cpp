@@ -35,6 +35,7 @@ TEST_F(ServerWindowTest, ClosingStoresHostAndNumberInTheirPositions) {
     EXPECT_EQ(st.SupplierList[30], "2002");
     EXPECT_EQ(st.SupplierNumber, 2002);
     EXPECT_FALSE(w.form.Visible);
+    EXPECT_EQ(st.StartupStep, 503);  // the request list comes back after a connection test
     // Saved, with the check value of the new number: the next start accepts it.
     loaddat(desk);
     checkSupplierNumber(desk);
