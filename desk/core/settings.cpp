@@ -98,8 +98,7 @@ void loaddat(Desk& d) {
     s.SupplierNumber = valInt(area(s.SettingsRecord, kNumberOffset, kNumberOffset + kNumberWidth));
     s.SupplierList[30] = numText(s.SupplierNumber);
 
-    s.ServerHost = stripsp(area(s.SettingsRecord, kHostOffset, kHostOffset + kHostWidth));
-    if (s.SettingsRecord.compare(0, 3, "www") != 0) s.ServerHost = d.defaultHost;
+    readServerHost(d);
 
     if (val(s.SupplierList[20]) < 5) s.SupplierList[20] = "5";
 
@@ -162,6 +161,12 @@ void makesys(Desk& d) {
     for (int i = 0; i < 3; ++i) s.SupplierList[24 + i] = f.chkact[i].Value == 1 ? "ja" : "nee";
     s.SettingsDirty = 1;
     savedat(d);
+}
+
+void readServerHost(Desk& d) {
+    DeskState& s = d.st;
+    s.ServerHost = stripsp(area(s.SettingsRecord, kHostOffset, kHostOffset + kHostWidth));
+    if (s.SettingsRecord.compare(0, 3, "www") != 0) s.ServerHost = d.defaultHost;
 }
 
 }  // namespace plix

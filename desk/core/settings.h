@@ -33,6 +33,9 @@ void loaddat(Desk& d);
 void checkSupplierNumber(Desk& d);
 void savedat(Desk& d);
 void makesys(Desk& d);
+// ServerHost from positions 1..30 of the record; a record that names no
+// "www" host gives the program's default host.
+void readServerHost(Desk& d);
 
 // text without its trailing blanks and zero characters.
 std::string stripsp(std::string_view text);

@@ -54,6 +54,7 @@ void veltosrv_cexit_Click(Desk& d) {
     r.replace(kHostOffset, host.size(), host);
     r.replace(kNumberOffset, number->size(), *number);
     takeNumber(s, *number);
+    readServerHost(d);  // the host typed is the one the sequence talks to
     savedat(d);  // what the user set is on disk when the window closes
     veltosrv_Unload(d);
     // Opening the window cleared the main window: the sequence tests the

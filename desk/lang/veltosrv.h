@@ -10,7 +10,7 @@ namespace plix {
 void veltosrv_Load(Desk& d);
 // Writes the host (at most 30 characters) and the number into positions
 // 1..38 of the settings record, saves it, closes the window and restarts the
-// start-up sequence (the main window gets its request list back). A number
+// start-up sequence with them (the main window gets its request list back). A number
 // of more than 8 characters is refused with a message and the window stays.
 void veltosrv_cexit_Click(Desk& d);
 // Wipes the identity: host, number and every supplier item, in the record and

@@ -36,6 +36,7 @@ TEST_F(ServerWindowTest, ClosingStoresHostAndNumberInTheirPositions) {
     EXPECT_EQ(st.SupplierNumber, 2002);
     EXPECT_FALSE(w.form.Visible);
     EXPECT_EQ(st.StartupStep, 503);  // the request list comes back after a connection test
+    EXPECT_EQ(st.ServerHost, "www.abcdefghijklmnopqrstuvw.nl");  // ... to the new host
     // Saved, with the check value of the new number: the next start accepts it.
     loaddat(desk);
     checkSupplierNumber(desk);
