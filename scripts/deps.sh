@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick curl dbus-daemon
+  poppler-utils
   libssl-dev
 )
 # The server benchmark compares plixsrv with nginx under wrk: `scripts/deps.sh bench`.
