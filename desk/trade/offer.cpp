@@ -93,7 +93,7 @@ void gettrans(Desk& d) {
     s.ServerReply.clear();   // an old reply must not fill the form
     serverRequest(d, " GETTRANS ", Script::Chkl, 10,
                   {{"ID_LV", numText(s.SupplierNumber)}, {"RNR", s.SelectedEntry.number}},
-                  reactionsWindowFetch());
+                  reactionsFetch(d));
     if (const auto stored = parseStoredOffer(s.ServerReply)) {
         std::copy(stored->begin(), stored->end(), row.begin() + 1);
         choices = choicesFor(row, s.LanguageTable);

@@ -22,13 +22,19 @@ std::string whyNotTaken(const DeskState& s) {
 
 }  // namespace
 
+FetchOptions reactionsFetch(Desk& d) {
+    FetchOptions options = reactionsWindowFetch();
+    options.pointerOn = &d.veltorsp.form;
+    return options;
+}
+
 SendOutcome sendToServer(Desk& d, std::string_view label, const std::string& query) {
     DeskState& s = d.st;
     s.OperationLabel = label;
     s.RequestQuery = query;
     s.RequestUrl = buildUrl(s.ServerHost, Script::Chkl, query);
     s.ServerReply.clear();
-    geturl(d, reactionsWindowFetch());
+    geturl(d, reactionsFetch(d));
     if (s.OnlineFlag == 1 && s.ServerReply.rfind("OK", 0) == 0) return {true, {}};
     return {false, whyNotTaken(s)};
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "desk/core/desk.h"
+#include "desk/net/transport.h"
 
 namespace plix {
 
@@ -13,6 +14,9 @@ struct SendOutcome {
     bool taken = false;
     std::string why;   // why it was not taken, for the user
 };
+
+// The reactions window's fetch, with the hourglass on that window.
+FetchOptions reactionsFetch(Desk& d);
 
 // Sends query to the chkl script through the reactions window's geturl.
 // A stale reply can never count: the reply is emptied first, and nothing

@@ -5,6 +5,7 @@
 #include "desk/trade/conversation.h"
 #include "desk/trade/offer.h"
 #include "desk/trade/reaction.h"
+#include "desk/trade/sending.h"
 #include "desk/trade/veltooff.h"
 
 namespace plix {
@@ -37,7 +38,7 @@ void showRequest(Desk& d) {
     s.ServerReply.clear();   // an old reply must not show as this conversation
     serverRequest(d, " GETREACTIONS ", Script::Chkl, 4,
                   {{"ID_LV", numText(s.SupplierNumber)}, {"RNR", e.number}},
-                  reactionsWindowFetch());
+                  reactionsFetch(d));
     s.ConversationFields = parseConversation(s.ServerReply);
     ConversationText shown =
         renderConversation(s.ConversationFields, s.LanguageTable[98], s.LanguageTable[99]);
@@ -113,7 +114,7 @@ void veltorsp_cdelete_Click(Desk& d) {
     s.IdleTicks = 0;
     serverRequest(d, " DELETE ", Script::Chkl, 7,
                   {{"ID_LV", numText(s.SupplierNumber)}, {"RNR", s.SelectedEntry.number}},
-                  reactionsWindowFetch());
+                  reactionsFetch(d));
     dropDraftOf(d, s.SelectedEntry.number);
     if (s.AcceptedCount == 1) {
         s.AcceptedCount = 0;
