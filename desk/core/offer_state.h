@@ -23,12 +23,12 @@ using ChoiceTable = std::array<ChoiceRow, kMaxRequests>;
 struct PendingOffer {
     enum class State { None, Waiting, Failed };
     State state = State::None;
-    int index = 0;          // inbox index it was made on
-    RequestEntry request;   // the request it is for
-    std::string query;      // the chkl 06 query
+    int index = 0;         // inbox index it was made on
+    RequestEntry request;  // the request it is for
+    std::string query;     // the chkl 06 query
     OfferRow fields{};
     ChoiceRow choices{};
-    std::string record;     // its Vorade.txt record, written once the server took it
+    std::string record;  // its Vorade.txt record, written once the server took it
 };
 
 }  // namespace plix

@@ -5,8 +5,8 @@ namespace plix {
 // Design-time layout, in twips.
 VeltooffForm::VeltooffForm() {
     place(fr_offer, 60, 60, 5560, 4300);
-    const char* captions[6] = {"Subscription", "Total amount",     "V.A.T:",
-                               "Payment",      "Deliverance time", "How to get"};
+    const char* captions[6] = {
+        "Subscription", "Total amount", "V.A.T:", "Payment", "Deliverance time", "How to get"};
     for (int i = 0; i < 6; ++i) {
         place(loff[i], 120, 320 + i * 520, 1620, 300);
         loff[i].Caption = captions[i];

@@ -13,12 +13,12 @@ struct VeltooffForm {
     std::array<Label, 6> loff{};
     TextBox tsub{}, tbedrag{};
     Frame frbtw{};
-    std::array<OptionButton, 2> optbtw{};   // 0 inclusive, 1 exclusive
-    std::array<ComboBox, 3> coff{};         // payment, delivery time, shipping
+    std::array<OptionButton, 2> optbtw{};  // 0 inclusive, 1 exclusive
+    std::array<ComboBox, 3> coff{};        // payment, delivery time, shipping
     Button cconfirm{.Caption = "Con&firm"};
     Button cexit{.Caption = "&Close"};
-    TimerControl Timer1{500, false};   // enables cconfirm while the offer is complete
-    TimerControl Timer2{500, false};   // one-shot: puts the stored offer into the fields
+    TimerControl Timer1{500, false};  // enables cconfirm while the offer is complete
+    TimerControl Timer2{500, false};  // one-shot: puts the stored offer into the fields
 
     VeltooffForm();
 };

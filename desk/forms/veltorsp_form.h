@@ -17,8 +17,8 @@ struct VeltorspForm {
     Button cbestel{.Caption = "&Offerform"};
     Button cdelete{.Caption = "&Delete"};
     Button cexit{.Caption = "&Close"};
-    TimerControl Timer1{600, false};   // one-shot after load
-    TimerControl Timer2{500, false};   // carries out ReactionsCommand
+    TimerControl Timer1{600, false};  // one-shot after load
+    TimerControl Timer2{500, false};  // carries out ReactionsCommand
 
     VeltorspForm();
 };

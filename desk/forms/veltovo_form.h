@@ -7,7 +7,8 @@
 namespace plix {
 
 struct VeltovoForm {
-    FormControl form{.Caption = "Offertes", .Left = 200, .Top = 200, .Width = 10200, .Height = 7400};
+    FormControl form{
+        .Caption = "Offertes", .Left = 200, .Top = 200, .Width = 10200, .Height = 7400};
     RichTextBox loff{};
     Button cprint{.Caption = "&Print"};
     Button cpdf{.Caption = "Save as P&DF"};

@@ -131,9 +131,10 @@ QComboBox* makeCombo(FormBinder& b, QWidget* parent, ComboBox& c) {
     QObject::connect(combo, &QComboBox::currentIndexChanged, [&c](int i) { c.ListIndex = i; });
     b.add(&c, combo, [&c, combo, &b] {
         drawControl(c, combo, b.twips());
-        const QSignalBlocker quiet(combo);   // the program's own change is no choice
+        const QSignalBlocker quiet(combo);  // the program's own change is no choice
         bool same = combo->count() == static_cast<int>(c.Items.size());
-        for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == toQt(c.Items[i]);
+        for (int i = 0; same && i < combo->count(); ++i)
+            same = combo->itemText(i) == toQt(c.Items[i]);
         if (!same) {
             combo->clear();
             for (const auto& item : c.Items) combo->addItem(toQt(item));

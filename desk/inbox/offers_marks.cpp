@@ -82,7 +82,7 @@ void getofp(Desk& d) {
         const auto& offered = s.OfferedRequests;
         if (std::find(offered.begin(), offered.end(), e.number) == offered.end()) return;
         Label& time = d.velto.ltime[row];
-        if (!mark.empty()) time.Caption = mark + "  ";   // without a language the time stays
+        if (!mark.empty()) time.Caption = mark + "  ";  // without a language the time stays
         time.BackColor = kOfferedRowColour;
     });
 }

@@ -11,10 +11,10 @@
 namespace plix {
 
 // Marker fills, 0xBBGGRR.
-constexpr int kManyReactionsColour = 0x80FFFF;    // light yellow: more than 5
-constexpr int kBusyReactionsColour = 0x0080FF;    // orange: more than 20
-constexpr int kCrowdedReactionsColour = 0x0000FF; // red: more than 50
-constexpr int kOfferedRowColour = 0xC0FFC0;       // light green time label
+constexpr int kManyReactionsColour = 0x80FFFF;     // light yellow: more than 5
+constexpr int kBusyReactionsColour = 0x0080FF;     // orange: more than 20
+constexpr int kCrowdedReactionsColour = 0x0000FF;  // red: more than 50
+constexpr int kOfferedRowColour = 0xC0FFC0;        // light green time label
 
 // The (request number, count) pairs of a chkl 18 reply, in its order.
 std::vector<std::pair<std::string, int>> parseReactionCounts(std::string_view reply);

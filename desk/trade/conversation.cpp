@@ -11,8 +11,8 @@ constexpr auto npos = std::string_view::npos;
 constexpr std::string_view kAnswered = "beantwoord op";
 constexpr std::string_view kFollowUp = "vervolgreactie";
 constexpr std::string_view kRequestDetails = "details aanvraag";
-constexpr int kAnsweredColour = 0x0F7F00;   // red 0, green 127, blue 15
-constexpr int kFollowUpColour = 0x0F007F;   // red 127, green 0, blue 15
+constexpr int kAnsweredColour = 0x0F7F00;  // red 0, green 127, blue 15
+constexpr int kFollowUpColour = 0x0F007F;  // red 127, green 0, blue 15
 constexpr int kMarkLength = 24;
 constexpr int kMarkStep = 20;
 
@@ -31,8 +31,11 @@ void markEvery(ConversationText& out, std::string_view heading, int colour) {
     const std::string_view text = out.text;
     for (std::size_t at = text.find(heading); at != npos; at = text.find(heading, at + kMarkStep)) {
         const int length = static_cast<int>(std::min<std::size_t>(kMarkLength, text.size() - at));
-        out.spans.push_back({.Start = static_cast<int>(at), .Length = length, .Color = colour,
-                             .Font = "Courier New", .Bold = true});
+        out.spans.push_back({.Start = static_cast<int>(at),
+                             .Length = length,
+                             .Color = colour,
+                             .Font = "Courier New",
+                             .Bold = true});
     }
 }
 

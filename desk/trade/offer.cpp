@@ -13,16 +13,29 @@ namespace plix {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-constexpr int kDays[] = {0, -1, 3, 7, 14, 21, 30, 90, 180};   // by delivery-list index
-constexpr std::size_t kShippingMatch = 20;   // the server keeps shipping texts this short
+constexpr int kDays[] = {0, -1, 3, 7, 14, 21, 30, 90, 180};  // by delivery-list index
+constexpr std::size_t kShippingMatch = 20;  // the server keeps shipping texts this short
 
-constexpr std::array<const char*, 10> kEnglishPayment{
-    "select",          "cash",           "bank in advanc",  "rembours", "account 8 days",
-    "account 14 days", "account 30 days", "by telephone",   "",         ""};
-constexpr std::array<const char*, 10> kEnglishDelivery{
-    "select",         "direct",          "within 3 workdays", "within 7 workdays",
-    "within 14 workdays", "within 21 workdays", "within 1 month", "within 3 months",
-    "within 6 months", ""};
+constexpr std::array<const char*, 10> kEnglishPayment{"select",
+                                                      "cash",
+                                                      "bank in advanc",
+                                                      "rembours",
+                                                      "account 8 days",
+                                                      "account 14 days",
+                                                      "account 30 days",
+                                                      "by telephone",
+                                                      "",
+                                                      ""};
+constexpr std::array<const char*, 10> kEnglishDelivery{"select",
+                                                       "direct",
+                                                       "within 3 workdays",
+                                                       "within 7 workdays",
+                                                       "within 14 workdays",
+                                                       "within 21 workdays",
+                                                       "within 1 month",
+                                                       "within 3 months",
+                                                       "within 6 months",
+                                                       ""};
 constexpr std::array<const char*, 10> kEnglishShipping{
     "select", "pick up", "sended by post", "sended by courier", "", "", "", "", "", ""};
 
@@ -56,7 +69,8 @@ ChoiceRow choicesFor(const OfferRow& row, const std::array<std::string, 301>& ta
     ChoiceRow c{};
     c[3] = row[3] == "Incl" ? 1 : 0;
     for (int i = 0; i < 10; ++i)
-        if (!row[4].empty() && row[4] == table[kPaymentEntries + i]) c[0] = i;   // the last match wins
+        if (!row[4].empty() && row[4] == table[kPaymentEntries + i])
+            c[0] = i;  // the last match wins
     c[1] = deliveryIndex(valInt(row[5]));
     const std::string_view shipping = std::string_view(row[6]).substr(0, kShippingMatch);
     for (int i = 0; i < 10; ++i) {
@@ -90,7 +104,7 @@ void gettrans(Desk& d) {
     ChoiceRow& choices = s.OfferChoices[i];
     row = {};
     choices = {};
-    s.ServerReply.clear();   // an old reply must not fill the form
+    s.ServerReply.clear();  // an old reply must not fill the form
     serverRequest(d, " GETTRANS ", Script::Chkl, 10,
                   {{"ID_LV", numText(s.SupplierNumber)}, {"RNR", s.SelectedEntry.number}},
                   reactionsFetch(d));

@@ -10,7 +10,7 @@ namespace plix {
 namespace {
 
 constexpr const char* kNewLine = "\r\n   ";
-constexpr std::size_t kLastRecordEnd = 10;   // "QEND" this close ends the list
+constexpr std::size_t kLastRecordEnd = 10;  // "QEND" this close ends the list
 
 // The delivery days as the offer window's list names them.
 std::string deliveryText(std::string_view days, const std::array<std::string, 301>& t) {
@@ -66,7 +66,7 @@ std::optional<std::string> composeOverview(std::string_view reply,
 void offertes_Click(Desk& d) {
     DeskState& s = d.st;
     s.IdleTicks = 0;
-    s.ServerReply.clear();   // an old reply must not pass for the offers
+    s.ServerReply.clear();  // an old reply must not pass for the offers
     serverRequest(d, " GETOFF", Script::Chkl, 12, {{"ID_LV", numText(s.SupplierNumber)}});
     s.OverviewText = composeOverview(s.ServerReply, s.LanguageTable).value_or(std::string());
     veltovo_Load(d);

@@ -12,7 +12,7 @@ namespace plix {
 
 struct SendOutcome {
     bool taken = false;
-    std::string why;   // why it was not taken, for the user
+    std::string why;  // why it was not taken, for the user
 };
 
 // The reactions window's fetch, with the hourglass on that window.

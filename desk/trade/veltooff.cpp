@@ -97,7 +97,7 @@ void veltooff_cconfirm_Click(Desk& d) {
     DeskState& s = d.st;
     VeltooffForm& w = d.veltooff;
     s.IdleTicks = 0;
-    if (!complete(w)) return;   // a click that came before Timer1 disabled the button
+    if (!complete(w)) return;  // a click that came before Timer1 disabled the button
     const bool inclusive = w.optbtw[0].Value;
     PendingOffer offer;
     offer.state = PendingOffer::State::Waiting;

@@ -35,10 +35,9 @@ void showRequest(Desk& d) {
     w.ldetails.Caption = withLineBreaks(e.details);
     w.cbestel.Visible = false;
 
-    s.ServerReply.clear();   // an old reply must not show as this conversation
+    s.ServerReply.clear();  // an old reply must not show as this conversation
     serverRequest(d, " GETREACTIONS ", Script::Chkl, 4,
-                  {{"ID_LV", numText(s.SupplierNumber)}, {"RNR", e.number}},
-                  reactionsFetch(d));
+                  {{"ID_LV", numText(s.SupplierNumber)}, {"RNR", e.number}}, reactionsFetch(d));
     s.ConversationFields = parseConversation(s.ServerReply);
     ConversationText shown =
         renderConversation(s.ConversationFields, s.LanguageTable[98], s.LanguageTable[99]);

@@ -7,7 +7,7 @@ namespace plix {
 namespace {
 
 constexpr auto npos = std::string::npos;
-constexpr int kGreen = 0x308030;   // red 48, green 128, blue 48
+constexpr int kGreen = 0x308030;  // red 48, green 128, blue 48
 constexpr int kRed = 0x0000FF;
 constexpr int kBlue = 0xFF0000;
 constexpr int kBlack = 0x000000;
@@ -40,7 +40,8 @@ void tidyOverview(std::string& text) {
     replaceEvery(text, "Inc ", "Incl");
 }
 
-void showOverview(RichTextBox& box, const std::string& text, const std::array<std::string, 301>& t) {
+void showOverview(RichTextBox& box, const std::string& text,
+                  const std::array<std::string, 301>& t) {
     box.Text = text;
     box.Spans.clear();
     box.Font = "MS Sans Serif";
@@ -48,15 +49,16 @@ void showOverview(RichTextBox& box, const std::string& text, const std::array<st
     box.TextColor = kGreen;
     if (box.Text.size() < kShortText) {
         box.Text = t[97] + t[87];
-        box.Spans.push_back({.Start = 0, .Length = static_cast<int>(box.Text.size()),
-                             .Color = kRed, .Bold = true});
+        box.Spans.push_back(
+            {.Start = 0, .Length = static_cast<int>(box.Text.size()), .Color = kRed, .Bold = true});
     }
     const std::string label = upper1252(t[150]);
     if (!label.empty())
         for (std::size_t at = box.Text.find(label); at != npos;
              at = box.Text.find(label, at + kLabelStep))
             box.Spans.push_back({.Start = static_cast<int>(at),
-                                 .Length = static_cast<int>(label.size()), .Color = kBlue,
+                                 .Length = static_cast<int>(label.size()),
+                                 .Color = kBlue,
                                  .Bold = true});
     const std::string& contact = t[58];
     if (!contact.empty())
@@ -66,7 +68,8 @@ void showOverview(RichTextBox& box, const std::string& text, const std::array<st
             std::size_t end = box.Text.find("--------", at);
             if (end == npos) end = box.Text.size();
             box.Spans.push_back({.Start = static_cast<int>(at),
-                                 .Length = static_cast<int>(end - at), .Color = kBlack,
+                                 .Length = static_cast<int>(end - at),
+                                 .Color = kBlack,
                                  .Size = kContactSize});
         }
     box.SelStart = 0;
@@ -93,8 +96,9 @@ void veltovo_cprint_Click(Desk& d) {
     const PrintResult r =
         d.os.printer ? d.os.printer->print(s.OverviewText, printTitle(s)) : PrintResult::NoPrinter;
     if (r == PrintResult::NoPrinter)
-        tell(d, "No printer is set up on this computer, so nothing was printed.\n"
-                "Use \"Save as PDF\" to keep the overview as a file.");
+        tell(d,
+             "No printer is set up on this computer, so nothing was printed.\n"
+             "Use \"Save as PDF\" to keep the overview as a file.");
     else if (r == PrintResult::Failed)
         tell(d, "The overview could not be printed. Check the printer, or use \"Save as PDF\".");
 }

@@ -15,7 +15,8 @@ public:
     explicit QtPrinter(QWidget* dialogParent = nullptr) : parent_(dialogParent) {}
 
     PrintResult print(std::string_view text, std::string_view title) override;
-    PrintResult savePdf(std::string_view text, std::string_view title, std::string& savedTo) override;
+    PrintResult savePdf(std::string_view text, std::string_view title,
+                        std::string& savedTo) override;
 
     // Writes text as a PDF document to path.
     static bool writePdf(std::string_view text, std::string_view title, const QString& path);

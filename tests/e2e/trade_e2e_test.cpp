@@ -19,7 +19,7 @@ class TradeEndToEnd : public DemoDeskFixture {
 protected:
     void SetUp() override {
         DemoDeskFixture::SetUp();
-        for (int i = 0; i < 6; ++i) fakes.scheduler.advance(1000);   // the start-up sequence
+        for (int i = 0; i < 6; ++i) fakes.scheduler.advance(1000);  // the start-up sequence
         ASSERT_EQ(desk->st.StartupStep, 0);
         ASSERT_EQ(visibleRows(), 10);
     }
@@ -74,9 +74,10 @@ TEST_F(TradeEndToEnd, OpenReactOfferAndDelete) {
     // the inbox is fetched again.
     const std::string text = "Price & terms: 5+5 <b>net</b>\nSee you";
     rsp.treact.Text = text;
-    const int lists = static_cast<int>(std::count_if(http.urls.begin(), http.urls.end(), [](auto& u) {
-        return u.find("CD=02") != std::string::npos;
-    }));
+    const int lists =
+        static_cast<int>(std::count_if(http.urls.begin(), http.urls.end(), [](auto& u) {
+            return u.find("CD=02") != std::string::npos;
+        }));
     veltorsp_csend_Click(*desk);
     EXPECT_EQ(rsp.treact.Text, "");
     fakes.scheduler.advance(2000);
@@ -97,9 +98,9 @@ TEST_F(TradeEndToEnd, OpenReactOfferAndDelete) {
     VeltooffForm& off = desk->veltooff;
     off.tsub.Text = "Solid oak, laid";
     off.tbedrag.Text = "2400";
-    off.coff[0].ListIndex = 2;   // bank in advanc
-    off.coff[1].ListIndex = 6;   // within 1 month
-    off.coff[2].ListIndex = 1;   // pick up
+    off.coff[0].ListIndex = 2;  // bank in advanc
+    off.coff[1].ListIndex = 6;  // within 1 month
+    off.coff[2].ListIndex = 1;  // pick up
     veltooff_cconfirm_Click(*desk);
     fakes.scheduler.advance(500);
     const nlohmann::json offered = request(number);
@@ -113,8 +114,8 @@ TEST_F(TradeEndToEnd, OpenReactOfferAndDelete) {
     EXPECT_EQ(offers[0]["shipping"], "pick up");
     const std::string vorade = folder.read(kOfferLogFile);
     EXPECT_NE(vorade.find("Bedrag 2400 Excl. BTW"), std::string::npos);
-    EXPECT_EQ(vorade.find(std::string(80, '='), 1), std::string::npos);   // one record
-    for (int i = 0; i < 6; ++i) fakes.scheduler.advance(1000);   // the refresh it started
+    EXPECT_EQ(vorade.find(std::string(80, '='), 1), std::string::npos);  // one record
+    for (int i = 0; i < 6; ++i) fakes.scheduler.advance(1000);           // the refresh it started
     open(oak);
     veltorsp_cbestel_Click(*desk);
     fakes.scheduler.advance(500);
@@ -145,7 +146,7 @@ TEST_F(TradeEndToEnd, MarkersOnPageTwoAndTheOffersOverview) {
     for (int i = 0; i < 21; ++i) react(busy);
     for (int i = 0; i < 6; ++i) react(some);
     cvraag_Click(*desk, kNextPage);
-    EXPECT_EQ(desk->velto.Shape1[2].BackColor, kManyReactionsColour);   // its own six
+    EXPECT_EQ(desk->velto.Shape1[2].BackColor, kManyReactionsColour);  // its own six
     for (int row = 0; row < kRows; ++row)
         if (row != 2) EXPECT_NE(desk->velto.Shape1[row].BackColor, kBusyReactionsColour) << row;
     cvraag_Click(*desk, kFirstPage);

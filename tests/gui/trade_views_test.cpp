@@ -39,7 +39,7 @@ protected:
 
     void SetUp() override {
         load();
-        st.StartupStep = 0;   // the start-up sequence is not under test here
+        st.StartupStep = 0;  // the start-up sequence is not under test here
         desk.os.http = &market;
         st.ServerHost = "srv.test";
         st.SupplierNumber = 4711;
@@ -60,8 +60,9 @@ protected:
         windows.redraw();
     }
     void click(QWidget* w) {
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2),
+                            w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(w, &release);
     }
     template <class W>
@@ -79,7 +80,7 @@ TEST_F(TradeViews, ARowClickShowsTheConversationAndTypingGoesToTheReactionBox) {
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isReadOnly());
     const QString shown = list->toPlainText();
-    EXPECT_TRUE(shown.contains(QStringLiteral(" Fine <b>&</b>\n")));   // text, not markup
+    EXPECT_TRUE(shown.contains(QStringLiteral(" Fine <b>&</b>\n")));  // text, not markup
     // The heading: green, bold, in a fixed-pitch font.
     QTextCursor at(list->document());
     at.setPosition(static_cast<int>(shown.indexOf(QStringLiteral("beantwoord op"))) + 1);
@@ -92,10 +93,10 @@ TEST_F(TradeViews, ARowClickShowsTheConversationAndTypingGoesToTheReactionBox) {
     list->setFocus();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
     QApplication::sendEvent(list, &key);
-    EXPECT_EQ(desk.veltorsp.form.Focus, nullptr);   // taken by the draw
+    EXPECT_EQ(desk.veltorsp.form.Focus, nullptr);  // taken by the draw
     EXPECT_EQ(rsp.focusWidget(), rsp.widgetOf(&desk.veltorsp.treact));
     EXPECT_EQ(list->toPlainText(), shown);
-    EXPECT_EQ(desk.veltorsp.treact.Text, "");   // the key itself is not kept
+    EXPECT_EQ(desk.veltorsp.treact.Text, "");  // the key itself is not kept
 
     // A new request keeps the offer form's button hidden.
     click(window.widgetOf(&velto.ltime[1]));
@@ -124,7 +125,7 @@ TEST_F(TradeViews, TheOfferFormCanBeConfirmedOnlyWhenComplete) {
     wait(500);
     EXPECT_TRUE(confirm->isEnabled());
     auto* delivery = widget<QComboBox>(off, &desk.veltooff.coff[1]);
-    delivery->setCurrentIndex(delivery->count() - 1);   // the empty line that ends the list
+    delivery->setCurrentIndex(delivery->count() - 1);  // the empty line that ends the list
     wait(500);
     EXPECT_FALSE(confirm->isEnabled());
 }

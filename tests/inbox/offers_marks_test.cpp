@@ -24,12 +24,17 @@ TEST_F(RowMarkers, EachCountColoursTheRowOfItsOwnRequest) {
     std::string counts;
     for (int i = 1; i <= 25; ++i)
         counts += "[" + std::to_string(100 + i) + "][" +
-                  (i == 12 ? "21" : i == 13 ? "51" : i == 14 ? "6" : i == 1 ? "99" : "3") + "]<br>";
+                  (i == 12   ? "21"
+                   : i == 13 ? "51"
+                   : i == 14 ? "6"
+                   : i == 1  ? "99"
+                             : "3") +
+                  "]<br>";
     market.answer("chkl18", counts + "QEND25");
     getvraag(desk);
     EXPECT_NE(market.urls[1].find("CTR=%3C101%3E%3C102%3E"), std::string::npos);
-    EXPECT_EQ(velto.Shape1[0].BackColor, kButtonFaceColour);   // 111 has 3; 101's 99 is not its
-    EXPECT_EQ(velto.Shape1[1].BackColor, kBusyReactionsColour);     // 112: 21
+    EXPECT_EQ(velto.Shape1[0].BackColor, kButtonFaceColour);     // 111 has 3; 101's 99 is not its
+    EXPECT_EQ(velto.Shape1[1].BackColor, kBusyReactionsColour);  // 112: 21
     EXPECT_EQ(velto.Shape1[2].BackColor, kCrowdedReactionsColour);  // 113: 51
     EXPECT_EQ(velto.Shape1[3].BackColor, kManyReactionsColour);     // 114: 6
     EXPECT_EQ(st.ReactionCounts[2], 51);
@@ -47,7 +52,7 @@ TEST_F(RowMarkers, OfferedRequestsAreMarkedOnlyWhereTheyAreShown) {
     EXPECT_EQ(velto.ltime[2].Caption, " offer  ");
     EXPECT_EQ(velto.ltime[2].BackColor, kOfferedRowColour);
     for (int row : {0, 1, 3, 9}) EXPECT_EQ(velto.ltime[row].BackColor, 0xD2D2D2) << row;
-    st.PageOffset = 0;   // 105 on the first page is marked once that page is shown
+    st.PageOffset = 0;  // 105 on the first page is marked once that page is shown
     getvraag(desk);
     EXPECT_EQ(velto.ltime[4].Caption, " offer  ");
 }

@@ -90,7 +90,8 @@ protected:
     nlohmann::json request(const std::string& number) {
         httplib::Client client("http://" + server.host());
         auto reply = client.Get("/api/requests/" + number);
-        return reply && reply->status == 200 ? nlohmann::json::parse(reply->body) : nlohmann::json();
+        return reply && reply->status == 200 ? nlohmann::json::parse(reply->body)
+                                             : nlohmann::json();
     }
 
     int rowOf(const std::string& title) const {

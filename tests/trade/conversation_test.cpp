@@ -18,9 +18,9 @@ TEST(ConversationParse, ReadsEveryFieldUpToTheEndMarker) {
     EXPECT_EQ(fields[1].size(), 300u);
     EXPECT_EQ(fields[4], "yes");
 
-    EXPECT_TRUE(parseConversation("Error 400<br>[no]").empty());       // no "RNR"
+    EXPECT_TRUE(parseConversation("Error 400<br>[no]").empty());  // no "RNR"
     EXPECT_TRUE(parseConversation("").empty());
-    EXPECT_EQ(parseConversation("RNR=7<br>[a][b").size(), 1u);         // cut short: no harm
+    EXPECT_EQ(parseConversation("RNR=7<br>[a][b").size(), 1u);  // cut short: no harm
     std::string many = "RNR=7<br>";
     for (int i = 0; i < 300; ++i) many += "[f]";
     EXPECT_EQ(parseConversation(many).size(), kMaxConversationFields);  // never past 257
@@ -28,8 +28,10 @@ TEST(ConversationParse, ReadsEveryFieldUpToTheEndMarker) {
 
 TEST(ConversationRender, HeadingsAreWrittenOverAndMarkedOtherFieldsGetARule) {
     const std::vector<std::string> fields = {
-        "details aanvraag 7", "We can do it.<br>Tuesday?", "beantwoord op 13-06 10:48",
-        "Yes please", "vervolgreactie 13-06 11:00", "Fine.", "details aanvraag      "};
+        "details aanvraag 7",         "We can do it.<br>Tuesday?",
+        "beantwoord op 13-06 10:48",  "Yes please",
+        "vervolgreactie 13-06 11:00", "Fine.",
+        "details aanvraag      "};
     // An 11-character heading leaves the rest of the Dutch phrase; a heading
     // longer than the field is cut at its end.
     const ConversationText c = renderConversation(fields, "Answered on", std::string(40, 'F'));
@@ -37,7 +39,7 @@ TEST(ConversationRender, HeadingsAreWrittenOverAndMarkedOtherFieldsGetARule) {
     EXPECT_EQ(c.text, " We can do it.\r\nTuesday?\r\n" + rule + " Answered onop 13-06 10:48\r\n" +
                           " Yes please\r\n" + rule + " " + std::string(26, 'F') + "\r\n" + rule +
                           " Fine.\r\n" + rule);
-    ASSERT_EQ(c.spans.size(), 1u);   // the cut heading is no longer itself: plain, unmarked
+    ASSERT_EQ(c.spans.size(), 1u);  // the cut heading is no longer itself: plain, unmarked
     EXPECT_EQ(c.spans[0].Start, static_cast<int>(c.text.find("Answered on")));
     EXPECT_EQ(c.spans[0].Length, 24);
     EXPECT_EQ(c.spans[0].Color, 0x0F7F00);

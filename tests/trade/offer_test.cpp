@@ -19,7 +19,7 @@ protected:
         serveList(list);
         st.PageOffset = 20;
         getvraag(desk);
-        open(3);   // request 124, inbox index 23
+        open(3);  // request 124, inbox index 23
     }
     // Opens the offer form and lets its Timer2 fill in the stored offer.
     void openOffer() {
@@ -29,9 +29,9 @@ protected:
     void fillIn() {
         off.tsub.Text = "Oak floor, 40 m2";
         off.tbedrag.Text = "1450,50";
-        off.coff[0].ListIndex = 6;   // account 30 days
-        off.coff[1].ListIndex = 6;   // within 1 month
-        off.coff[2].ListIndex = 3;   // sended by courier
+        off.coff[0].ListIndex = 6;  // account 30 days
+        off.coff[1].ListIndex = 6;  // within 1 month
+        off.coff[2].ListIndex = 3;  // sended by courier
         off.optbtw[0].Value = true;
         off.optbtw[1].Value = false;
     }
@@ -47,12 +47,12 @@ TEST_F(OfferWindow, TheStoredOfferReopensWithItsListEntries) {
     EXPECT_EQ(off.form.Left, 100);
     EXPECT_EQ(off.form.Top, 400);
     EXPECT_EQ(off.form.Height, velto.form.Height + 200);
-    EXPECT_EQ(off.coff[0].Items.size(), 9u);   // eight English entries and the empty line
+    EXPECT_EQ(off.coff[0].Items.size(), 9u);  // eight English entries and the empty line
     EXPECT_EQ(off.coff[0].Text(), "account 14 days");
     EXPECT_EQ(off.coff[1].Text(), "within 1 month");
     EXPECT_EQ(off.coff[2].Text(), "sended by courier");
     EXPECT_EQ(off.tsub.Text, "Oak");
-    EXPECT_EQ(off.tbedrag.Text, "");   // "0" is no amount
+    EXPECT_EQ(off.tbedrag.Text, "");  // "0" is no amount
     EXPECT_TRUE(off.optbtw[0].Value);
     EXPECT_EQ(st.OfferChoices[23][3], 1);
 
@@ -83,7 +83,7 @@ TEST_F(OfferWindow, ConfirmIsEnabledOnlyForACompleteOffer) {
     EXPECT_EQ(off.coff[1].Text(), "");
     fakes.scheduler.advance(500);
     EXPECT_FALSE(off.cconfirm.Enabled);
-    veltooff_cconfirm_Click(desk);   // a click that slipped through does nothing
+    veltooff_cconfirm_Click(desk);  // a click that slipped through does nothing
     EXPECT_EQ(st.OfferToSend.state, PendingOffer::State::None);
     EXPECT_TRUE(off.form.Visible);
 }
@@ -94,9 +94,9 @@ TEST_F(OfferWindow, AnOfferIsRecordedOnceTheServerTookIt) {
     veltooff_cconfirm_Click(desk);
     EXPECT_FALSE(off.form.Visible);
     EXPECT_EQ(st.StartupStep, 503);
-    EXPECT_EQ(market.count("chkl06"), 0);   // the reactions window sends it
-    st.ReactionsCommand = kReloadRequest;    // a reload asked for meanwhile...
-    fakes.scheduler.advance(500);            // ...does not push the offer aside
+    EXPECT_EQ(market.count("chkl06"), 0);  // the reactions window sends it
+    st.ReactionsCommand = kReloadRequest;  // a reload asked for meanwhile...
+    fakes.scheduler.advance(500);          // ...does not push the offer aside
     EXPECT_EQ(lastUrl("chkl06"),
               "http://srv.test/plix_chkl.php?CD=06&ID_LV=4711&RNR=124&A=1450%2C50&B=Incl&C=Oak%20"
               "floor%2C%2040%20m2&D=%3Caccount%2030%20days%3E%3C30%3E%3Csended%20by%20courier%3E");
@@ -111,7 +111,7 @@ TEST_F(OfferWindow, AnOfferIsRecordedOnceTheServerTookIt) {
                           "Verzending         : sended by courier\r\n\r\n\r\n");
     EXPECT_EQ(st.OfferToSend.state, PendingOffer::State::None);
     fakes.scheduler.advance(1000);
-    EXPECT_EQ(market.count("chkl06"), 1);   // sent once
+    EXPECT_EQ(market.count("chkl06"), 1);  // sent once
 }
 
 TEST_F(OfferWindow, AnOfferTheServerDidNotTakeIsNeitherRecordedNorLost) {
@@ -119,7 +119,7 @@ TEST_F(OfferWindow, AnOfferTheServerDidNotTakeIsNeitherRecordedNorLost) {
     fillIn();
     veltooff_cconfirm_Click(desk);
     st.OnlineFlag = 0;
-    unloadall(desk);   // the refresh closes the windows before the tick: sent then
+    unloadall(desk);  // the refresh closes the windows before the tick: sent then
     EXPECT_EQ(st.OfferToSend.state, PendingOffer::State::Failed);
     EXPECT_EQ(folder.read(kOfferLogFile), "");
     EXPECT_EQ(st.OfferFields[23][1], "");

@@ -17,7 +17,7 @@ class OffersOverview : public TradeFixture {
 protected:
     OffersOverview() {
         auto& t = st.LanguageTable;
-        const char* offerLabels[6] = {"Description", "Total amount", "VAT",
+        const char* offerLabels[6] = {"Description", "Total amount",  "VAT",
                                       "Payment",     "Delivery time", "Shipping"};
         for (int i = 0; i < 6; ++i) t[150 + i] = offerLabels[i];
         const char* contactLabels[6] = {"Name", "Address", "City", "Postcode", "", "Telephone"};
@@ -56,13 +56,13 @@ TEST_F(OffersOverview, ThePrintWindowTidiesColoursAndPrints) {
     EXPECT_EQ(lastUrl("chkl12"), "http://srv.test/plix_chkl.php?CD=12&ID_LV=4711");
     const VeltovoForm& vo = desk.veltovo;
     EXPECT_TRUE(vo.form.Visible);
-    EXPECT_NE(st.OverviewText.find("VAT : Excl , "), std::string::npos);   // "Exc " tidied
+    EXPECT_NE(st.OverviewText.find("VAT : Excl , "), std::string::npos);  // "Exc " tidied
     EXPECT_EQ(vo.loff.Text, st.OverviewText);
     EXPECT_EQ(vo.loff.TextColor, 0x308030);
     ASSERT_EQ(vo.loff.Spans.size(), 2u);
-    EXPECT_EQ(vo.loff.Spans[0].Start, 3);   // "DESCRIPTION" in blue
+    EXPECT_EQ(vo.loff.Spans[0].Start, 3);  // "DESCRIPTION" in blue
     EXPECT_EQ(vo.loff.Spans[0].Color, 0xFF0000);
-    const TextSpan& customer = vo.loff.Spans[1];   // from "Name" to the dashes, black
+    const TextSpan& customer = vo.loff.Spans[1];  // from "Name" to the dashes, black
     EXPECT_EQ(vo.loff.Text.substr(customer.Start, 4), "Name");
     EXPECT_EQ(vo.loff.Text.substr(customer.Start + customer.Length, 8), "--------");
     EXPECT_EQ(customer.Size, 9);

@@ -26,7 +26,7 @@ TEST_F(ReactionsWindow, ARowClickOpensItsRequestBesideTheMainWindow) {
     velto.form.Left = 4000;
     market.answer("chkl04", conversationReply("123", {"We can do it.", "beantwoord op 13-06 10:48",
                                                       "Fine <b>&</b>"}));
-    vraag_Click(desk, 2);   // row 2 of the page that starts at 20
+    vraag_Click(desk, 2);  // row 2 of the page that starts at 20
     EXPECT_EQ(st.SelectedRequest, 22);
     EXPECT_EQ(st.SelectedEntry.number, "123");
     EXPECT_TRUE(rsp.form.Visible);
@@ -49,10 +49,10 @@ TEST_F(ReactionsWindow, ARowClickOpensItsRequestBesideTheMainWindow) {
     ASSERT_EQ(rsp.list1.Spans.size(), 1u);
     EXPECT_EQ(rsp.list1.Text.substr(rsp.list1.Spans[0].Start, 13), "beantwoord op");
     st.LanguageTable[98] = "Answered on: ";
-    vraag_Click(desk, 3);   // another request: the window is reused
+    vraag_Click(desk, 3);  // another request: the window is reused
     fakes.scheduler.advance(500);
     EXPECT_EQ(st.SelectedEntry.number, "124");
-    EXPECT_FALSE(rsp.cbestel.Visible);   // still new: no offer form yet
+    EXPECT_FALSE(rsp.cbestel.Visible);  // still new: no offer form yet
     ASSERT_EQ(rsp.list1.Spans.size(), 1u);
     EXPECT_EQ(rsp.list1.Text.substr(rsp.list1.Spans[0].Start, 13), "Answered on: ");
 
@@ -81,7 +81,7 @@ TEST_F(ReactionsWindow, AReactionIsSentWholeAndItsBoxEmptiedOnlyOnceTheServerToo
     EXPECT_EQ(rsp.treact.Text, "");
     EXPECT_EQ(rsp.form.Focus, &rsp.treact);
     EXPECT_EQ(st.InboxRefreshRequest, 99);
-    Timer5_Timer(desk);   // the main window fetches the inbox again
+    Timer5_Timer(desk);  // the main window fetches the inbox again
     EXPECT_EQ(market.count("chkl02"), 1);
 
     // Refused by the server, or offline: the text stays and the user is told.
@@ -94,13 +94,13 @@ TEST_F(ReactionsWindow, AReactionIsSentWholeAndItsBoxEmptiedOnlyOnceTheServerToo
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_NE(fakes.messages.shown[0].text.find("A closed request takes no reactions."),
               std::string::npos);
-    st.ServerReply = "OK<br>an earlier reply";   // what an offline fetch would leave
+    st.ServerReply = "OK<br>an earlier reply";  // what an offline fetch would leave
     st.OnlineFlag = 0;
     veltorsp_csend_Click(desk);
     EXPECT_EQ(rsp.treact.Text, "Second try");
     EXPECT_NE(fakes.messages.shown.back().text.find("no connection"), std::string::npos);
     st.OnlineFlag = 1;
-    rsp.treact.Text = "  \r\n";   // nothing typed: nothing sent
+    rsp.treact.Text = "  \r\n";  // nothing typed: nothing sent
     const auto sent = market.count("chkl05");
     veltorsp_csend_Click(desk);
     EXPECT_EQ(market.count("chkl05"), sent);
@@ -112,7 +112,7 @@ TEST_F(ReactionsWindow, WhatWasTypedStaysWithItsRequest) {
     open(1);
     EXPECT_EQ(rsp.treact.Text, "");
     rsp.treact.Text = "Draft for 122";
-    unloadall(desk);   // a refresh closes the window
+    unloadall(desk);  // a refresh closes the window
     open(0);
     EXPECT_EQ(rsp.treact.Text, "Draft for 121");
     open(1);
@@ -128,7 +128,7 @@ TEST_F(ReactionsWindow, AFetchFollowsTheOpenRequestToItsNewPlace) {
     getvraag(desk);
     EXPECT_EQ(st.SelectedRequest, 22);
     EXPECT_EQ(st.SelectedEntry.number, "122");
-    EXPECT_EQ(st.ReactionsCommand, kReloadRequest);   // the open window reloads it
+    EXPECT_EQ(st.ReactionsCommand, kReloadRequest);  // the open window reloads it
     fakes.scheduler.advance(500);
     EXPECT_EQ(lastUrl("chkl04"), "http://srv.test/plix_chkl.php?CD=04&ID_LV=4711&RNR=122");
 }
@@ -146,7 +146,7 @@ TEST_F(ReactionsWindow, DeleteHidesTheRequestAndGoesBackToTheFirstPage) {
     EXPECT_FALSE(rsp.form.Visible);
     EXPECT_FALSE(rsp.form.Loaded);
     const auto fetches = market.count("chkl04");
-    fakes.scheduler.advance(2000);   // a closed window fetches nothing
+    fakes.scheduler.advance(2000);  // a closed window fetches nothing
     EXPECT_EQ(market.count("chkl04"), fetches);
 }
 
