@@ -8,7 +8,8 @@
 namespace plix {
 
 struct VeltooffForm {
-    FormControl form{.Caption = "", .Left = 100, .Top = 400, .Width = 5800, .Height = 6200};
+    // No design place: the reactions window puts it over the main window.
+    FormControl form{.Caption = "", .Width = 5800, .Height = 6200};
     Frame fr_offer{.Caption = "Offerform"};
     std::array<Label, 6> loff{};
     TextBox tsub{}, tbedrag{};

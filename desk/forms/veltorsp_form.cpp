@@ -12,14 +12,14 @@ VeltorspForm::VeltorspForm() {
     place(ldetailsc, 120, 480, 900, 300);
     place(ldetails, 1080, 480, 4480, 900);
     for (Label* l : {&lvraag, &ldetails}) l->UseMnemonic = false;  // the customer's texts
-    place(fr_rsp, 60, 1440, 5560, 3500);
-    place(list1, 100, 260, 5360, 3140);
-    place(lrsp, 120, 5040, 5440, 300);
-    place(treact, 120, 5340, 5440, 1260);
-    place(csend, 120, 6720, 1900, 400);
-    place(cbestel, 2080, 6720, 1200, 400);
-    place(cdelete, 3340, 6720, 1080, 400);
-    place(cexit, 4480, 6720, 1080, 400);
+    place(fr_rsp, 60, 1440, 5560, 4000);
+    place(list1, 100, 260, 5360, 3640);
+    place(lrsp, 120, 5540, 5440, 300);
+    place(treact, 120, 5840, 5440, 1260);
+    place(csend, 120, 7220, 1900, 400);
+    place(cbestel, 2080, 7220, 1200, 400);
+    place(cdelete, 3340, 7220, 1080, 400);
+    place(cexit, 4480, 7220, 1080, 400);
 }
 
 }  // namespace plix

@@ -7,7 +7,8 @@
 namespace plix {
 
 struct VeltorspForm {
-    FormControl form{.Caption = "", .Left = 6100, .Top = 200, .Width = 5800, .Height = 8200};
+    // No design place: makeresp puts it beside the main window.
+    FormControl form{.Caption = "", .Width = 5800, .Height = 8200};
     Label lvraagc{}, lvraag{}, ldetailsc{}, ldetails{};
     Frame fr_rsp{.Caption = "Response list"};
     RichTextBox list1{};
