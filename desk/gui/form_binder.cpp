@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,11 +47,14 @@ double screenDpi() {
 FormBinder::FormBinder(std::function<void(const std::function<void()>&)> run)
     : run_(std::move(run)), twips_(screenDpi()) {}
 
-void FormBinder::bind(Control& c, QWidget* w) {
+void FormBinder::bind(Control& c, QWidget* w, std::function<void()> drawValue) {
     // A picture drawn as a label shows no markup either.
     if (auto* label = qobject_cast<QLabel*>(w)) label->setTextFormat(Qt::PlainText);
     widgets_[&c] = w;
-    draws_.push_back([this, &c, w] { drawControl(c, w, twips_); });
+    draws_.push_back([this, &c, w, drawValue = std::move(drawValue)] {
+        drawControl(c, w, twips_);
+        if (drawValue) drawValue();
+    });
 }
 
 QLabel* FormBinder::makeLabel(QWidget* parent, Label& c) {
@@ -154,6 +158,14 @@ QWidget* FormBinder::makeList(QWidget* parent, ListBox& c) {
     return list;
 }
 
+QWidget* FormBinder::makeCombo(QWidget* parent, ComboBox& c) {
+    auto* combo = new QComboBox(parent);
+    QObject::connect(combo, &QComboBox::activated, [&c](int index) { c.ListIndex = index; });
+    widgets_[&c] = combo;
+    draws_.push_back([this, &c, combo] { drawList(c, combo, twips_); });
+    return combo;
+}
+
 QAction* FormBinder::addItem(QMenu* menu, MenuItem& item) {
     QAction* a = item.Separator ? menu->addSeparator() : menu->addAction(QString());
     bindMenu(item, a);
@@ -194,6 +206,8 @@ void FormBinder::onClick(const Control& control, std::function<void()> handler) 
         QObject::connect(button, &QAbstractButton::clicked, runIt);
     } else if (auto* label = dynamic_cast<ClickLabel*>(w)) {
         label->clicked = runIt;
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QObject::connect(combo, &QComboBox::activated, runIt);
     } else {
         throw std::invalid_argument("a click handler for \"" + control.Caption +
                                     "\", whose widget " +

@@ -1,9 +1,7 @@
 #include "desk/gui/rich_text_binding.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <memory>
@@ -124,24 +122,6 @@ QTextEdit* makeRichText(FormBinder& b, QWidget* parent, RichTextBox& c) {
         *drawn = true;
     });
     return edit;
-}
-
-QComboBox* makeCombo(FormBinder& b, QWidget* parent, ComboBox& c) {
-    auto* combo = new QComboBox(parent);
-    QObject::connect(combo, &QComboBox::currentIndexChanged, [&c](int i) { c.ListIndex = i; });
-    b.add(&c, combo, [&c, combo, &b] {
-        drawControl(c, combo, b.twips());
-        const QSignalBlocker quiet(combo);  // the program's own change is no choice
-        bool same = combo->count() == static_cast<int>(c.Items.size());
-        for (int i = 0; same && i < combo->count(); ++i)
-            same = combo->itemText(i) == toQt(c.Items[i]);
-        if (!same) {
-            combo->clear();
-            for (const auto& item : c.Items) combo->addItem(toQt(item));
-        }
-        if (combo->currentIndex() != c.ListIndex) combo->setCurrentIndex(c.ListIndex);
-    });
-    return combo;
 }
 
 void onKey(QWidget* w, bool typedOnly, std::function<void()> onKey) {

@@ -1,12 +1,11 @@
 #pragma once
-// The controls some windows add to the common ones: a read-only box of
-// styled text (RichTextBox) and a drop-down list (ComboBox), built through a
-// window's FormBinder and drawn with the rest of its controls.
+// What some windows add to the common controls: a read-only box of styled
+// text (RichTextBox), built through a window's FormBinder and drawn with the
+// rest of its controls, and a watch on the keys typed into a widget.
 #include <functional>
 
 #include "desk/gui/form_binder.h"
 
-class QComboBox;
 class QTextEdit;
 
 namespace plix {
@@ -14,8 +13,6 @@ namespace plix {
 // The box is drawn anew only when its text or styles changed; the user may
 // select and copy, not type.
 QTextEdit* makeRichText(FormBinder& b, QWidget* parent, RichTextBox& c);
-// The user's choice sets ListIndex; the window wires what a choice does.
-QComboBox* makeCombo(FormBinder& b, QWidget* parent, ComboBox& c);
 // Runs onKey for every key pressed in w. When typedOnly is set only keys that
 // type a character count, and those keys go no further.
 void onKey(QWidget* w, bool typedOnly, std::function<void()> onKey);

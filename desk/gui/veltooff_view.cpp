@@ -22,7 +22,7 @@ VeltooffView::VeltooffView(WindowSet& set) : WindowView(set, set.desk().veltooff
     auto* vat = b.make<QGroupBox>(frame, w.frbtw);
     for (OptionButton& o : w.optbtw) b.makeOption(vat, o);
     for (ComboBox& list : w.coff) {
-        QComboBox* combo = makeCombo(b, frame, list);
+        auto* combo = static_cast<QComboBox*>(b.makeCombo(frame, list));
         connect(combo, &QComboBox::activated, this, input);
     }
     b.buddy(w.loff[0], w.tsub);

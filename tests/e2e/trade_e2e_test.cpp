@@ -104,7 +104,9 @@ TEST_F(TradeEndToEnd, OpenReactOfferAndDelete) {
     veltooff_cconfirm_Click(*desk);
     fakes.scheduler.advance(500);
     const nlohmann::json offered = request(number);
-    const nlohmann::json& offers = offered["offers"];
+    nlohmann::json offers = nlohmann::json::array();  // other suppliers' offers aside
+    for (const auto& o : offered["offers"])
+        if (o["supplier"] == std::stoi(supplier)) offers.push_back(o);
     ASSERT_EQ(offers.size(), 1u) << offered.dump();
     EXPECT_EQ(offers[0]["description"], "Solid oak, laid");
     EXPECT_EQ(offers[0]["amount"], "2400");

@@ -65,6 +65,11 @@ protected:
                             Qt::NoModifier);
         QApplication::sendEvent(w, &release);
     }
+    // The user picks an entry: Qt reports it as activated.
+    static void choose(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
     template <class W>
     W* widget(WindowView& view, const void* control) {
         return qobject_cast<W*>(view.widgetOf(control));
@@ -120,12 +125,12 @@ TEST_F(TradeViews, TheOfferFormCanBeConfirmedOnlyWhenComplete) {
     for (int i = 0; i < 3; ++i) {
         auto* list = widget<QComboBox>(off, &desk.veltooff.coff[i]);
         EXPECT_EQ(list->itemText(0), QStringLiteral("select"));
-        list->setCurrentIndex(2);
+        choose(list, 2);
     }
     wait(500);
     EXPECT_TRUE(confirm->isEnabled());
     auto* delivery = widget<QComboBox>(off, &desk.veltooff.coff[1]);
-    delivery->setCurrentIndex(delivery->count() - 1);  // the empty line that ends the list
+    choose(delivery, delivery->count() - 1);  // the empty line that ends the list
     wait(500);
     EXPECT_FALSE(confirm->isEnabled());
 }
