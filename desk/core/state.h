@@ -83,6 +83,7 @@ struct DeskState {
     // Reactions and offers.
     int SelectedRequest = 0;        // inbox index the reactions and offer windows work on
     RequestEntry SelectedEntry;     // that request; each inbox fetch follows it by its number
+    bool ListAfterOpening = false;  // a row click opened it: a new one has the list fetched again
     std::map<std::string, std::string> ReactionDrafts;   // unsent reaction text per request number
     std::string DraftRequest;       // the request number whose reaction treact holds
     std::vector<std::string> ConversationFields;         // the last conversation reply's fields

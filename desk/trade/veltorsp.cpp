@@ -50,6 +50,11 @@ void showRequest(Desk& d) {
 
     if (e.status != "onb") w.cbestel.Visible = true;
     w.ldetails.Caption = e.time + " Details:   " + withLineBreaks(e.details);
+    // Opened, a new request is new no more on the server: the list is fetched
+    // once more, so that its row and the offer button follow without waiting
+    // for the next change.
+    if (s.ListAfterOpening && e.status == "onb") s.InboxRefreshRequest = 99;
+    s.ListAfterOpening = false;
 }
 
 }  // namespace

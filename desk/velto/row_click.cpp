@@ -30,6 +30,7 @@ void makeresp(Desk& d) {
     w.form.Height = f.form.Height + 2200;
     w.form.Width = f.form.Width;
     s.ReactionsCommand = kReloadRequest;
+    s.ListAfterOpening = true;
 }
 
 }  // namespace plix

@@ -55,6 +55,17 @@ TEST_F(ReactionsWindow, ARowClickOpensItsRequestBesideTheMainWindow) {
     EXPECT_FALSE(rsp.cbestel.Visible);  // still new: no offer form yet
     ASSERT_EQ(rsp.list1.Spans.size(), 1u);
     EXPECT_EQ(rsp.list1.Text.substr(rsp.list1.Spans[0].Start, 13), "Answered on: ");
+    // Opened, it is new no more: the list is fetched once more, and the
+    // window reloads with the offer form's button.
+    std::vector<ListRecord> seen;
+    for (int i = 1; i <= 30; ++i) seen.push_back(record(100 + i));
+    serveList(seen);
+    EXPECT_EQ(st.InboxRefreshRequest, 99);
+    Timer5_Timer(desk);
+    fakes.scheduler.advance(500);
+    EXPECT_EQ(st.SelectedEntry.status, "");
+    EXPECT_TRUE(rsp.cbestel.Visible);
+    EXPECT_EQ(st.InboxRefreshRequest, 0);
 
     // Closed, the main window goes back to its place on the main window's
     // next tick; a key in the conversation sends the user to the box.
