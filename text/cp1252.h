@@ -21,7 +21,7 @@ std::string utf8ToCp1252(std::string_view text);
 // Lower-case counterpart of a Windows-1252 letter (accented letters included).
 char lower1252(char c);
 std::string lower1252(std::string_view text);
-// Upper-case counterpart, likewise.
+// Upper-case counterpart, the reverse of lower1252.
 char upper1252(char c);
 std::string upper1252(std::string_view text);
 

@@ -18,7 +18,9 @@ Conversation conversationOf(const std::vector<std::string>& fields) {
     for (std::size_t kind = 3; kind + 1 < fields.size(); kind += 2) {
         const std::string& line = fields[kind + 1];
         const bool own = fields[kind].starts_with("vervolg");
-        c.runs.push_back({c.text.size(), line.size(), own ? kChatOwnColour : kChatCustomerColour});
+        c.spans.push_back({.Start = static_cast<int>(c.text.size()),
+                           .Length = static_cast<int>(line.size()),
+                           .Color = own ? kChatOwnColour : kChatCustomerColour});
         c.text += line;
         c.text += "\r\n";
     }

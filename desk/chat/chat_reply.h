@@ -23,7 +23,7 @@ std::vector<std::string> chatFields(std::string_view reply);
 
 struct Conversation {
     std::string text;           // every line, each ended by CR LF
-    std::vector<TextRun> runs;  // one per line, in its colour
+    std::vector<TextSpan> spans;  // one per line, in its colour
     bool blocked = false;       // field 2 is exactly "Blocked"
 };
 

@@ -55,15 +55,18 @@ void showConversationControls(VeltochatlForm& w, bool visible) {
 
 void showConversation(VeltochatlForm& w, const Conversation& c) {
     w.lchat.Text = c.text;
-    w.lchat.Runs = c.runs;
-    w.lchat.SelStart = c.text.size();  // the newest line in view
+    w.lchat.Spans = c.spans;
+    w.lchat.SelStart = static_cast<int>(c.text.size());  // the newest line in view
 }
 
 void showBlocked(Desk& d) {
     VeltochatlForm& w = d.veltochatl;
     w.cblock.Caption = unblockCaption(d.st);
     w.lchat.Text = w.form.Caption + " " + lower1252(entryOr(d.st, 117, "Blocked"));
-    w.lchat.Runs = {{0, w.lchat.Text.size(), kChatBlockedColour, true}};
+    w.lchat.Spans = {{.Start = 0,
+                      .Length = static_cast<int>(w.lchat.Text.size()),
+                      .Color = kChatBlockedColour,
+                      .Bold = true}};
     w.lchat.SelStart = 0;
 }
 
@@ -112,7 +115,7 @@ void getcontact(Desk& d) {
 
 void veltochatl_Combo1_Click(Desk& d) {
     VeltochatlForm& w = d.veltochatl;
-    w.CurrentContact = w.Combo1.text();
+    w.CurrentContact = w.Combo1.Text();
     if (!w.CurrentContact.empty()) {
         showConversationControls(w, true);
         w.lmessage.Caption = upper1252(chatWord(d.st)) + " " + w.CurrentContact;
@@ -192,7 +195,7 @@ void veltochatl_Unload(Desk& d) {
     w.ContactsPresent = false;
     w.Fields.clear();
     w.lchat.Text.clear();
-    w.lchat.Runs.clear();
+    w.lchat.Spans.clear();
     w.tchat.Text.clear();
     syncTimers(d);
 }

@@ -13,7 +13,10 @@
 #include "desk/forms/veltochatl_form.h"
 #include "desk/forms/veltohlp1_form.h"
 #include "desk/forms/veltolog_form.h"
+#include "desk/forms/veltooff_form.h"
+#include "desk/forms/veltorsp_form.h"
 #include "desk/forms/veltosrv_form.h"
+#include "desk/forms/veltovo_form.h"
 #include "platform/services.h"
 
 namespace plix {
@@ -43,6 +46,9 @@ struct Desk {
     Veltohlp1Form veltohlp1;
     VeltologForm veltolog;
     VeltosrvForm veltosrv;
+    VeltorspForm veltorsp;
+    VeltooffForm veltooff;
+    VeltovoForm veltovo;
 
     Services os;
     std::filesystem::path folder;

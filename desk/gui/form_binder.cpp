@@ -17,7 +17,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
-#include <QTextEdit>
 #include <stdexcept>
 
 #include "platform/qt/qt_text.h"
@@ -72,6 +71,11 @@ QLabel* FormBinder::makeClickLabel(QWidget* parent, Label& c) {
     widgets_[&c] = label;
     draws_.push_back([this, &c, label] { drawLabel(c, label, twips_); });
     return label;
+}
+
+void FormBinder::add(const void* control, QWidget* w, std::function<void()> draw) {
+    widgets_[control] = w;
+    draws_.push_back(std::move(draw));
 }
 
 void FormBinder::buddy(const Label& label, const Control& control) {
@@ -160,29 +164,6 @@ QWidget* FormBinder::makeCombo(QWidget* parent, ComboBox& c) {
     widgets_[&c] = combo;
     draws_.push_back([this, &c, combo] { drawList(c, combo, twips_); });
     return combo;
-}
-
-QWidget* FormBinder::makeRichText(QWidget* parent, RichTextBox& c) {
-    auto* edit = new QTextEdit(parent);
-    edit->setReadOnly(true);
-    edit->setAcceptRichText(false);
-    struct Shown {
-        std::string text;
-        std::vector<TextRun> runs;
-        std::size_t selStart = 0;
-        bool drawn = false;
-    };
-    auto shown = std::make_shared<Shown>();
-    widgets_[&c] = edit;
-    draws_.push_back([this, &c, edit, shown] {
-        drawControl(c, edit, twips_);
-        if (shown->drawn && shown->text == c.Text && shown->runs == c.Runs &&
-            shown->selStart == c.SelStart)
-            return;
-        drawRichText(c, edit);
-        *shown = {c.Text, c.Runs, c.SelStart, true};
-    });
-    return edit;
 }
 
 QAction* FormBinder::addItem(QMenu* menu, MenuItem& item) {

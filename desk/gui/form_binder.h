@@ -42,11 +42,11 @@ public:
     // A drop-down list; the user's choice reaches ListIndex before its click
     // handler runs.
     QWidget* makeCombo(QWidget* parent, ComboBox& c);
-    // A read-only rich-text box, drawn again only when its text or runs change.
-    QWidget* makeRichText(QWidget* parent, RichTextBox& c);
     // A label; a clickable one reports clicks, as the request rows need.
     QLabel* makeLabel(QWidget* parent, Label& c);
     QLabel* makeClickLabel(QWidget* parent, Label& c);
+    // A widget built elsewhere for control, drawn by draw at every redraw.
+    void add(const void* control, QWidget* w, std::function<void()> draw);
     // The control a label's access key ("&") moves the focus to.
     void buddy(const Label& label, const Control& control);
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "desk/chat/veltochatl.h"
+#include "desk/gui/rich_text_binding.h"
 #include "desk/gui/window_set.h"
 
 namespace plix {
@@ -22,7 +23,7 @@ VeltochatlView::VeltochatlView(WindowSet& set) : WindowView(set, set.desk().velt
     QFont bold = message->font();
     bold.setBold(true);
     message->setFont(bold);
-    b.makeRichText(frame, w.lchat);
+    makeRichText(b, frame, w.lchat);
     auto* line = static_cast<QLineEdit*>(b.makeText(frame, w.tchat));
     b.make<QPushButton>(frame, w.csend);
     b.make<QPushButton>(frame, w.cexit);

@@ -10,8 +10,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QSignalBlocker>
 
 #include "platform/qt/qt_text.h"
@@ -69,6 +67,12 @@ void drawLabel(const Label& c, QLabel* w, const Twips& t) {
     Control shown = c;
     if (c.UseMnemonic && !w->buddy()) shown.Caption = withoutMnemonic(c.Caption);
     drawControl(shown, w, t);
+    // A one-line text cut at the label's width shows in full as its tooltip.
+    if (w->wordWrap()) return;
+    const QString text = w->text();
+    const bool cut = w->fontMetrics().horizontalAdvance(text) > w->contentsRect().width();
+    const QString tip = cut ? text : QString();
+    if (w->toolTip() != tip) w->setToolTip(tip);
 }
 
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t) {
@@ -104,50 +108,6 @@ void drawList(const ListBox& c, QWidget* w, const Twips& t) {
     }
     if (list && list->currentRow() != c.ListIndex) list->setCurrentRow(c.ListIndex);
     if (combo && combo->currentIndex() != c.ListIndex) combo->setCurrentIndex(c.ListIndex);
-}
-
-namespace {
-
-// Windows-1252 text for the document: one character per byte, CR LF as one
-// line break (the positions of the runs count both).
-QString documentText(std::string_view text) {
-    QString out = toQt(text);
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    out.remove(QLatin1Char('\r'));
-    return out;
-}
-
-}  // namespace
-
-void drawRichText(const RichTextBox& c, QWidget* w) {
-    auto* edit = qobject_cast<QTextEdit*>(w);
-    if (!edit) return;
-    const QSignalBlocker block(edit);
-    edit->clear();
-    QTextCursor cursor(edit->document());
-    const std::string_view text = c.Text;
-    std::size_t at = 0;
-    const auto insert = [&](std::size_t end, const QTextCharFormat& format) {
-        if (end <= at) return;
-        cursor.insertText(documentText(text.substr(at, end - at)), format);
-        at = end;
-    };
-    for (const TextRun& run : c.Runs) {
-        if (run.Start < at || run.Start >= text.size()) continue;
-        insert(run.Start, QTextCharFormat());
-        QTextCharFormat format;
-        if (run.Color != kDefaultColour) format.setForeground(QColor(rgb(run.Color)));
-        if (run.Bold) format.setFontWeight(QFont::Bold);
-        insert(std::min(run.Start + run.Length, text.size()), format);
-    }
-    insert(text.size(), QTextCharFormat());
-    // The caret's place in the document: each CR LF before it is one character there.
-    const std::string_view before = text.substr(0, std::min(c.SelStart, text.size()));
-    const int position = documentText(before).size();
-    QTextCursor caret(edit->document());
-    caret.setPosition(std::min(position, edit->document()->characterCount() - 1));
-    edit->setTextCursor(caret);
-    edit->ensureCursorVisible();
 }
 
 void drawMenu(const MenuItem& m, QAction* a) {

@@ -37,10 +37,6 @@ void drawCheck(const CheckBox& c, QWidget* w, const Twips& t);
 void drawOption(const OptionButton& c, QWidget* w, const Twips& t);
 // A list box or a drop-down list: its lines, and the chosen one.
 void drawList(const ListBox& c, QWidget* w, const Twips& t);
-// The text and its coloured runs; the caret goes to SelStart and the box
-// scrolls to show it. Positions count Windows-1252 characters; a line break
-// is CR LF.
-void drawRichText(const RichTextBox& c, QWidget* w);
 void drawMenu(const MenuItem& m, QAction* a);
 
 }  // namespace plix

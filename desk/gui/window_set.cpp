@@ -5,7 +5,10 @@
 #include "desk/gui/veltochatl_view.h"
 #include "desk/gui/veltohlp1_view.h"
 #include "desk/gui/veltolog_view.h"
+#include "desk/gui/veltooff_view.h"
+#include "desk/gui/veltorsp_view.h"
 #include "desk/gui/veltosrv_view.h"
+#include "desk/gui/veltovo_view.h"
 
 namespace plix {
 
@@ -17,6 +20,9 @@ WindowSet::WindowSet(Desk& desk) : d_(desk) {
     add<Veltohlp1View>();
     add<VeltologView>();
     add<VeltosrvView>();
+    add<VeltorspView>();
+    add<VeltooffView>();
+    add<VeltovoView>();
 }
 
 WindowSet::~WindowSet() = default;

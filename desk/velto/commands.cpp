@@ -4,6 +4,8 @@
 #include "desk/core/veltolog.h"
 #include "desk/lang/veltohlp1.h"
 #include "desk/lang/veltosrv.h"
+#include "desk/trade/veltooff.h"
+#include "desk/trade/veltorsp.h"
 #include "desk/velto/startup.h"
 
 namespace plix {
@@ -22,6 +24,8 @@ constexpr OtherWindow kOtherWindows[] = {
     {veltohlp1_Unload, veltohlp1_Timers},
     {veltolog_Unload, veltolog_Timers},
     {veltosrv_Unload, nullptr},
+    {veltooff_Unload, veltooff_Timers},
+    {veltorsp_Unload, veltorsp_Timers},
 };
 
 }  // namespace

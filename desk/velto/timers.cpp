@@ -56,7 +56,8 @@ void Timer1_Timer(Desk& d) {
         picture = false;
         s.FrontPanel = 3;
     }
-    // The reactions (4) and offer (5) windows join here as they are built.
+    if (d.veltorsp.form.Visible) s.FrontPanel = 4;
+    if (d.veltooff.form.Visible) s.FrontPanel = 5;
     // While the server window is open the help menu is disabled, and it
     // comes back when that window closes.
     if (d.veltosrv.form.Visible) {
@@ -136,9 +137,15 @@ void Timer2_Timer(Desk& d) {
     // under it (the end of the sequence) wait for it to close.
     const bool boxOpen = anyBoxOpen(d.os.messages);
 
-    // The reactions window's watch comes first here when that window is built:
-    // while it is open ReactionsWatch is 1; once it closes, the main window
-    // goes back to SavedLeft/SavedTop.
+    // While the reactions window is open the main window stands beside it;
+    // once it closes, the main window goes back to where it was.
+    if (d.veltorsp.form.Visible) {
+        s.ReactionsWatch = 1;
+    } else if (s.ReactionsWatch == 1) {
+        s.ReactionsWatch = 0;
+        f.form.Left = s.SavedLeft;
+        f.form.Top = s.SavedTop;
+    }
 
     if (s.StartupStep == 299) {
         s.StartupStep = 0;
@@ -152,7 +159,7 @@ void Timer2_Timer(Desk& d) {
         if (s.InboxLoaded == 0) {
             f.ltest.Visible = true;
             f.ltest.Caption = s.OnlineFlag != 1 ? s.LanguageTable[105] : s.LanguageTable[36];
-            // (and the reactions window, once built, is hidden)
+            d.veltorsp.form.Visible = false;
         }
         if (s.ConnectState == 2 && s.SupplierNumber != 0) getvraag(d);
         s.StartupStep = 499;

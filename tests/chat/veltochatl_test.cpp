@@ -55,9 +55,9 @@ TEST_F(ChatTest, OpensOnTheFirstContactWithItsConversationInColour) {
     EXPECT_TRUE(w.lchat.Visible && w.tchat.Visible && w.csend.Visible && w.cblock.Visible);
 
     EXPECT_EQ(w.lchat.Text, "Hello\r\nThanks\r\n");
-    ASSERT_EQ(w.lchat.Runs.size(), 2u);
-    EXPECT_EQ(w.lchat.Runs[0], (TextRun{0, 5, kChatCustomerColour}));  // blue
-    EXPECT_EQ(w.lchat.Runs[1], (TextRun{7, 6, kChatOwnColour}));       // dark green
+    ASSERT_EQ(w.lchat.Spans.size(), 2u);
+    EXPECT_EQ(w.lchat.Spans[0], (TextSpan{0, 5, kChatCustomerColour}));  // blue
+    EXPECT_EQ(w.lchat.Spans[1], (TextSpan{7, 6, kChatOwnColour}));       // dark green
     EXPECT_EQ(w.lchat.SelStart, w.lchat.Text.size());                  // the newest line in view
     EXPECT_EQ(w.cblock.Caption, "&Disconnect");
 }
@@ -87,7 +87,7 @@ TEST_F(ChatTest, ALongConversationShowsItsNewestLines) {
     }
     market.answer("chkl15", conversation("open", pairs));
     veltochatl_Load(desk);
-    EXPECT_EQ(w.lchat.Runs.size(), 200u);
+    EXPECT_EQ(w.lchat.Spans.size(), 200u);
     EXPECT_TRUE(w.lchat.Text.ends_with("line 199\r\nline 200\r\n"));
     EXPECT_EQ(w.lchat.SelStart, w.lchat.Text.size());
 }
@@ -112,7 +112,7 @@ TEST_F(ChatTest, SendingAndBlockingMarkTheConversation) {
     EXPECT_EQ(market.urls[1], "http://srv.test/plix_chkl.php?CD=14&ID_AV=17&TXT=%2A%2A%2A%2A");
     EXPECT_EQ(w.cblock.Caption, "&Reconnect");            // the unblock caption
     EXPECT_EQ(w.lchat.Text, "Direct chat disconnected");  // the caption and entry 117, lower-cased
-    EXPECT_EQ(w.lchat.Runs, (std::vector<TextRun>{{0, 24, kChatBlockedColour, true}}));
+    EXPECT_EQ(w.lchat.Spans, (std::vector<TextSpan>{{0, 24, kChatBlockedColour, "", true}}));
 
     market.urls.clear();
     market.answer("chkl15", conversation("open", {"klant", "Hello", "vervolg", "****"}));

@@ -5,7 +5,7 @@
 #include "desk/velto/settings_panel.h"
 #include "desk/velto/url_panel.h"
 #include "desk/velto/window_openers.h"
-#include "tests/support/demo_desk.h"
+#include "tests/support/demo_desk_fixture.h"
 
 namespace plix::testing {
 namespace {
@@ -17,7 +17,7 @@ protected:
         const RichTextBox& box = desk->veltochatl.lchat;
         const auto at = box.Text.find(line);
         if (at == std::string::npos) return false;
-        for (const TextRun& run : box.Runs)
+        for (const TextSpan& run : box.Spans)
             if (run.Start <= at && at < run.Start + run.Length) return run.Color == colour;
         return false;
     }
@@ -51,7 +51,7 @@ TEST_F(ChatEndToEnd, BothWaysThenBlockAndUnblock) {
 
     veltochatl_cblock_Click(*desk);
     EXPECT_EQ(chat(contact)["blocked"], true);
-    EXPECT_EQ(w.lchat.Runs.front().Color, kChatBlockedColour);
+    EXPECT_EQ(w.lchat.Spans.front().Color, kChatBlockedColour);
     auto refused = customer("/api/chats/" + contact + "/lines", R"({"text":"Hello?"})");
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->status, 403);

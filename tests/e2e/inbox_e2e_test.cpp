@@ -2,7 +2,7 @@
 // on the simulated clock, talking real HTTP over loopback.
 #include "desk/inbox/inbox.h"
 #include "desk/velto/hide_show.h"
-#include "tests/support/demo_desk.h"
+#include "tests/support/demo_desk_fixture.h"
 
 namespace plix::testing {
 namespace {

@@ -87,9 +87,9 @@ struct LoggedIn {
     }
 };
 
-// Entries whose windows other work builds (the filter window, the offers
-// overview); the supplier menu already clears the screen for its window.
-const std::set<std::string> kWindowsStillToCome = {"&Filters", "&Offers"};
+// Entries whose windows other work builds (the filter window); the supplier
+// menu already clears the screen for its window.
+const std::set<std::string> kWindowsStillToCome = {"&Filters"};
 
 // The choosable entries of the menu bar and the tray menu, by caption.
 std::vector<std::string> entries(const LoggedIn& p) {

@@ -1,13 +1,15 @@
 #pragma once
-// A desk logged in as plixsrv's demo supplier: the program's logic on the
-// simulated clock, talking real HTTP over loopback to a plixsrv --demo of
-// its own, and the customer API to play the customer's side.
+// The program's logic on the simulated clock against the real plixsrv with
+// its demo data, logged in as the demo supplier, talking real HTTP over
+// loopback.
 #include <httplib.h>
 
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
+#include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "desk/core/item_list.h"
 #include "desk/core/settings.h"
@@ -56,7 +58,7 @@ protected:
     }
 
     // pxini.dat as a logged-in supplier leaves it: number, check value,
-    // sound on, a 10-second poll, room for every request.
+    // the sound (soundOn), a 10-second poll, room for every request.
     void storeLogin() {
         std::string record(1024, ' ');
         record.replace(30, supplier.size(), supplier);
@@ -83,12 +85,17 @@ protected:
         httplib::Client client("http://" + server.host());
         return client.Post(path, json, "application/json");
     }
+
     // The customer API's JSON answer to a GET (null when it failed).
     nlohmann::json customerGet(const std::string& path) {
         httplib::Client client("http://" + server.host());
-        auto result = client.Get(path);
-        return result && result->status == 200 ? nlohmann::json::parse(result->body)
-                                               : nlohmann::json();
+        auto reply = client.Get(path);
+        return reply && reply->status == 200 ? nlohmann::json::parse(reply->body)
+                                             : nlohmann::json();
+    }
+    // What the marketplace holds about one request (reactions, offers).
+    nlohmann::json request(const std::string& number) {
+        return customerGet("/api/requests/" + number);
     }
     // Runs the start-up sequence (503 -> ... -> 0).
     void startUp() {
