@@ -4,6 +4,15 @@
 
 namespace plix {
 
+TextSpan chatSpan(std::size_t start, std::size_t length, int colour, bool bold) {
+    TextSpan span;
+    span.Start = static_cast<int>(start);
+    span.Length = static_cast<int>(length);
+    span.Color = colour;
+    span.Bold = bold;
+    return span;
+}
+
 std::vector<std::string> chatFields(std::string_view reply) {
     std::vector<std::string> fields;
     ReplyCursor cursor(reply);
@@ -18,9 +27,8 @@ Conversation conversationOf(const std::vector<std::string>& fields) {
     for (std::size_t kind = 3; kind + 1 < fields.size(); kind += 2) {
         const std::string& line = fields[kind + 1];
         const bool own = fields[kind].starts_with("vervolg");
-        c.spans.push_back({.Start = static_cast<int>(c.text.size()),
-                           .Length = static_cast<int>(line.size()),
-                           .Color = own ? kChatOwnColour : kChatCustomerColour});
+        c.spans.push_back(
+            chatSpan(c.text.size(), line.size(), own ? kChatOwnColour : kChatCustomerColour));
         c.text += line;
         c.text += "\r\n";
     }

@@ -21,6 +21,9 @@ constexpr int kChatBlockedColour = 0x0000FF;   // red
 // field is looked for after that "]". A "[" without a "]" ends the run.
 std::vector<std::string> chatFields(std::string_view reply);
 
+// A stretch of the conversation box in one colour.
+TextSpan chatSpan(std::size_t start, std::size_t length, int colour, bool bold = false);
+
 struct Conversation {
     std::string text;           // every line, each ended by CR LF
     std::vector<TextSpan> spans;  // one per line, in its colour

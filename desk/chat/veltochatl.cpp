@@ -63,10 +63,7 @@ void showBlocked(Desk& d) {
     VeltochatlForm& w = d.veltochatl;
     w.cblock.Caption = unblockCaption(d.st);
     w.lchat.Text = w.form.Caption + " " + lower1252(entryOr(d.st, 117, "Blocked"));
-    w.lchat.Spans = {{.Start = 0,
-                      .Length = static_cast<int>(w.lchat.Text.size()),
-                      .Color = kChatBlockedColour,
-                      .Bold = true}};
+    w.lchat.Spans = {chatSpan(0, w.lchat.Text.size(), kChatBlockedColour, true)};
     w.lchat.SelStart = 0;
 }
 

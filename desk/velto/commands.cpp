@@ -23,9 +23,9 @@ constexpr OtherWindow kOtherWindows[] = {
     {veltochatl_Unload, veltochatl_Timers},
     {veltohlp1_Unload, veltohlp1_Timers},
     {veltolog_Unload, veltolog_Timers},
-    {veltosrv_Unload, nullptr},
     {veltooff_Unload, veltooff_Timers},
     {veltorsp_Unload, veltorsp_Timers},
+    {veltosrv_Unload, nullptr},
 };
 
 }  // namespace

@@ -56,8 +56,8 @@ TEST_F(ChatTest, OpensOnTheFirstContactWithItsConversationInColour) {
 
     EXPECT_EQ(w.lchat.Text, "Hello\r\nThanks\r\n");
     ASSERT_EQ(w.lchat.Spans.size(), 2u);
-    EXPECT_EQ(w.lchat.Spans[0], (TextSpan{0, 5, kChatCustomerColour}));  // blue
-    EXPECT_EQ(w.lchat.Spans[1], (TextSpan{7, 6, kChatOwnColour}));       // dark green
+    EXPECT_EQ(w.lchat.Spans[0], chatSpan(0, 5, kChatCustomerColour));  // blue
+    EXPECT_EQ(w.lchat.Spans[1], chatSpan(7, 6, kChatOwnColour));       // dark green
     EXPECT_EQ(w.lchat.SelStart, w.lchat.Text.size());                  // the newest line in view
     EXPECT_EQ(w.cblock.Caption, "&Disconnect");
 }
@@ -112,7 +112,7 @@ TEST_F(ChatTest, SendingAndBlockingMarkTheConversation) {
     EXPECT_EQ(market.urls[1], "http://srv.test/plix_chkl.php?CD=14&ID_AV=17&TXT=%2A%2A%2A%2A");
     EXPECT_EQ(w.cblock.Caption, "&Reconnect");            // the unblock caption
     EXPECT_EQ(w.lchat.Text, "Direct chat disconnected");  // the caption and entry 117, lower-cased
-    EXPECT_EQ(w.lchat.Spans, (std::vector<TextSpan>{{0, 24, kChatBlockedColour, "", true}}));
+    EXPECT_EQ(w.lchat.Spans, (std::vector<TextSpan>{chatSpan(0, 24, kChatBlockedColour, true)}));
 
     market.urls.clear();
     market.answer("chkl15", conversation("open", {"klant", "Hello", "vervolg", "****"}));

@@ -15,8 +15,9 @@ protected:
     nlohmann::json chat(const std::string& contact) { return customerGet("/api/chats/" + contact); }
     bool shows(const std::string& line, int colour) const {
         const RichTextBox& box = desk->veltochatl.lchat;
-        const auto at = box.Text.find(line);
-        if (at == std::string::npos) return false;
+        const auto found = box.Text.find(line);
+        if (found == std::string::npos) return false;
+        const int at = static_cast<int>(found);
         for (const TextSpan& run : box.Spans)
             if (run.Start <= at && at < run.Start + run.Length) return run.Color == colour;
         return false;
