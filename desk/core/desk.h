@@ -8,6 +8,8 @@
 #include "desk/core/build_config.h"
 #include "desk/core/state.h"
 #include "desk/forms/velto_form.h"
+#include "desk/forms/veltoflt_form.h"
+#include "desk/forms/veltolev_form.h"
 #include "desk/forms/veltolog_form.h"
 #include "platform/services.h"
 
@@ -29,6 +31,8 @@ struct Desk {
     // Every window's controls, one line per window; each struct is in desk/forms.
     VeltoForm velto;
     VeltologForm veltolog;
+    VeltolevForm veltolev;
+    VeltofltForm veltoflt;
 
     Services os;
     std::filesystem::path folder;

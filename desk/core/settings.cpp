@@ -18,6 +18,21 @@ long long clampValue(std::string_view text, long long low, long long high) {
     return std::clamp(valInt(text), low, high);
 }
 
+// Writes a record file, readable by its owner only; a failure is told to the
+// user with the file's path and the system's reason, since what was set now
+// lasts only for this run.
+bool storeRecord(Desk& d, const char* name, const std::string& record) {
+    std::string why;
+    if (writePrivateFileAtomic(d.file(name), record, &why)) return true;
+    if (d.os.messages)
+        d.os.messages->show(d.file(name).string() + " cannot be written: " + why +
+                                ".\nThe settings hold until the program ends and are saved again at the next save.",
+                            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+    return false;
+}
+
+}  // namespace
+
 void decodeCountryBlock(DeskState& s) {
     long long v = valInt(s.SystemList[17]);
     long long p = 1000000000;
@@ -30,20 +45,6 @@ void decodeCountryBlock(DeskState& s) {
         p /= 10;
     }
 }
-
-// Writes a record file; a failure is told to the user with the file's path
-// and the system's reason, since what was set now lasts only for this run.
-bool storeRecord(Desk& d, const char* name, const std::string& record) {
-    std::string why;
-    if (writeFileAtomic(d.file(name), record, &why)) return true;
-    if (d.os.messages)
-        d.os.messages->show(d.file(name).string() + " cannot be written: " + why +
-                                ".\nThe settings hold until the program ends and are saved again at the next save.",
-                            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
-    return false;
-}
-
-}  // namespace
 
 std::string stripsp(std::string_view text) {
     const auto end = text.find_last_not_of(std::string_view(" \0", 2));
@@ -61,6 +62,7 @@ bool writeSupplierNumberField(std::string& record, long long number) {
 bool writeSupplierItems(std::string& record, const std::array<std::string, 41>& items) {
     std::array<std::string, kSupplierItemsStored> stored;
     std::copy_n(items.begin(), kSupplierItemsStored, stored.begin());
+    for (std::size_t slot : kSlotsNeverStored) stored[slot].clear();
     constexpr std::size_t room = kSupplierItemsEnd - kSupplierItemsOffset;
     std::size_t total = 2 * stored.size();
     for (const auto& item : stored) total += item.size();
@@ -72,6 +74,7 @@ bool writeSupplierItems(std::string& record, const std::array<std::string, 41>& 
         longest->resize(longest->size() - cut);
         total -= cut;
     }
+    record.replace(kSupplierItemsOffset, room, room, ' ');
     writeInto(record, kSupplierItemsOffset, kSupplierItemsEnd, buildItemList(stored));
     return fits;
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,6 +148,14 @@ QWidget* FormBinder::makeList(QWidget* parent, ListBox& c) {
     widgets_[&c] = list;
     draws_.push_back([this, &c, list] { drawList(c, list, twips_); });
     return list;
+}
+
+QWidget* FormBinder::makeCombo(QWidget* parent, ListBox& c) {
+    auto* combo = new QComboBox(parent);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, [&c](int row) { c.ListIndex = row; });
+    widgets_[&c] = combo;
+    draws_.push_back([this, &c, combo] { drawCombo(c, combo, twips_); });
+    return combo;
 }
 
 QAction* FormBinder::addItem(QMenu* menu, MenuItem& item) {

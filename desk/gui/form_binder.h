@@ -36,6 +36,8 @@ public:
     QWidget* makeCheck(QWidget* parent, CheckBox& c);
     QWidget* makeOption(QWidget* parent, OptionButton& c);
     QWidget* makeList(QWidget* parent, ListBox& c);
+    // A list drawn as a drop-down list (a combo box that takes no typed text).
+    QWidget* makeCombo(QWidget* parent, ListBox& c);
     // A label; a clickable one reports clicks, as the request rows need.
     QLabel* makeLabel(QWidget* parent, Label& c);
     QLabel* makeClickLabel(QWidget* parent, Label& c);

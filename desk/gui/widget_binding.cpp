@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -93,6 +95,22 @@ void drawList(const ListBox& c, QWidget* w, const Twips& t) {
         const QSignalBlocker block(list);
         list->setCurrentRow(c.ListIndex);
     }
+}
+
+void drawCombo(const ListBox& c, QWidget* w, const Twips& t) {
+    drawControl(c, w, t);
+    auto* combo = qobject_cast<QComboBox*>(w);
+    if (!combo) return;
+    const QSignalBlocker block(combo);  // the program's own change is no choice of the user's
+    bool same = combo->count() == static_cast<int>(c.Items.size());
+    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == toQt(c.Items[i]);
+    if (!same) {
+        combo->clear();
+        for (const auto& item : c.Items) combo->addItem(toQt(item));
+        if (auto* view = qobject_cast<QListView*>(combo->view()))
+            for (int i = 0; i < combo->count(); ++i) view->setRowHidden(i, c.Items[i].empty());
+    }
+    if (combo->currentIndex() != c.ListIndex) combo->setCurrentIndex(c.ListIndex);
 }
 
 void drawMenu(const MenuItem& m, QAction* a) {

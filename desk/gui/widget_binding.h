@@ -36,6 +36,8 @@ void drawLabel(const Label& c, QLabel* w, const Twips& t);
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t);
 void drawOption(const OptionButton& c, QWidget* w, const Twips& t);
 void drawList(const ListBox& c, QWidget* w, const Twips& t);
+// A drop-down list offers only the entries that have a text.
+void drawCombo(const ListBox& c, QWidget* w, const Twips& t);
 void drawMenu(const MenuItem& m, QAction* a);
 
 }  // namespace plix

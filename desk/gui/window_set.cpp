@@ -3,6 +3,8 @@
 #include <QApplication>
 
 #include "desk/gui/velto_view.h"
+#include "desk/gui/veltoflt_view.h"
+#include "desk/gui/veltolev_view.h"
 #include "desk/gui/veltolog_view.h"
 #include "platform/qt/qt_event_pump.h"
 
@@ -12,6 +14,8 @@ WindowSet::WindowSet(Desk& desk) : d_(desk) {
     // Every window of the program, one line each; the main window first.
     add<VeltoView>();
     add<VeltologView>();
+    add<VeltolevView>();
+    add<VeltofltView>();
 }
 
 WindowSet::~WindowSet() = default;

@@ -10,6 +10,7 @@
 #include "desk/inbox/offers_marks.h"
 #include "desk/inbox/server_message.h"
 #include "desk/lang/language_table.h"
+#include "desk/profile/veltolev.h"
 #include "desk/velto/commands.h"
 #include "desk/velto/connection.h"
 #include "desk/velto/contest.h"
@@ -51,8 +52,10 @@ void Timer1_Timer(Desk& d) {
         picture = false;
         s.FrontPanel = 3;
     }
-    // The reactions (4), offer (5), server (6, and the help menu is disabled),
-    // supplier (7) and filter (8) windows join here as they are built.
+    // The reactions (4), offer (5) and server (6, and the help menu is
+    // disabled) windows join here as they are built.
+    if (d.veltolev.form.Visible) s.FrontPanel = 7;
+    if (d.veltoflt.form.Visible) s.FrontPanel = 8;
     f.Picture1.Visible = picture;
 }
 
@@ -101,9 +104,10 @@ void endOfSequence(Desk& d) {
     showMainWindow(d);
     s.IdleTicks = 0;
     if (s.SupplierNumber == 0 && s.OnlineFlag == 1) {
-        // Not a member yet: the supplier window (still to be built) opens here
-        // for the registration, allowed to fetch.
+        // Not a member yet: the supplier window opens for the registration,
+        // allowed to fetch.
         s.WindowFetchAllowed = 1;
+        veltolev_Load(d);
     } else if (s.AcceptedCount == 0 && s.SupplierNumber != 0) {
         ttray_Click(d);
     }
