@@ -64,15 +64,26 @@ bool writeSupplierItems(std::string& record, const std::array<std::string, 41>& 
     std::copy_n(items.begin(), kSupplierItemsStored, stored.begin());
     for (std::size_t slot : kSlotsNeverStored) stored[slot].clear();
     constexpr std::size_t room = kSupplierItemsEnd - kSupplierItemsOffset;
-    std::size_t total = 2 * stored.size();
-    for (const auto& item : stored) total += item.size();
-    const bool fits = total <= room;
-    while (total > room) {
-        auto longest = std::max_element(stored.begin(), stored.end(),
-                                        [](auto& a, auto& b) { return a.size() < b.size(); });
-        const std::size_t cut = std::min(longest->size(), total - room);
-        longest->resize(longest->size() - cut);
-        total -= cut;
+    // The items with their brackets when no text is longer than cap.
+    const auto totalWithin = [&stored](std::size_t cap) {
+        std::size_t t = 2 * stored.size();
+        for (const auto& item : stored) t += std::min(item.size(), cap);
+        return t;
+    };
+    const bool fits = totalWithin(std::string::npos) <= room;
+    // The longest texts are cut to one common length, the greatest that
+    // fits, so that several long texts each keep a share.
+    if (!fits) {
+        std::size_t low = 0, high = room;
+        while (low < high) {
+            const std::size_t mid = (low + high + 1) / 2;
+            if (totalWithin(mid) <= room)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        for (auto& item : stored)
+            if (item.size() > low) item.resize(low);
     }
     record.replace(kSupplierItemsOffset, room, room, ' ');
     writeInto(record, kSupplierItemsOffset, kSupplierItemsEnd, buildItemList(stored));

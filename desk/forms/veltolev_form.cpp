@@ -63,18 +63,19 @@ VeltolevForm::VeltolevForm() {
     // Chamber of Commerce and bank: four rows in their own frame.
     place(frbank, 50, row(14) - 50, kBoxRight + 50, 1630);
     const auto bankRow = [](int r) { return kRowTop + r * kRowPitch; };
+    constexpr int kBankBoxLeft = 1700, kBankRight = 5150;
     const auto bankLine = [&](int r, int label, int box, int width) {
-        place(llev[label], kLabelLeft, bankRow(r) + 30, kLabelWidth, kBoxHeight);
-        place(tlev[box], kBoxLeft, bankRow(r), width, kBoxHeight);
+        place(llev[label], kLabelLeft, bankRow(r) + 30, kBankBoxLeft - 150, kBoxHeight);
+        place(tlev[box], kBankBoxLeft, bankRow(r), width, kBoxHeight);
     };
     const auto bankBeside = [&](int r, int label, int box) {
-        place(llev[label], 2800, bankRow(r) + 30, 650, kBoxHeight);
-        place(tlev[box], 3500, bankRow(r), kBoxRight - 3500, kBoxHeight);
+        place(llev[label], 2900, bankRow(r) + 30, 650, kBoxHeight);
+        place(tlev[box], 3550, bankRow(r), kBankRight - 3550, kBoxHeight);
     };
-    bankLine(0, 21, 17, 1300);
+    bankLine(0, 21, 17, 1150);
     bankBeside(0, 22, 18);
-    bankLine(1, 17, 19, kBoxRight - kBoxLeft);
-    bankLine(2, 18, 20, 1300);
+    bankLine(1, 17, 19, kBankRight - kBankBoxLeft);
+    bankLine(2, 18, 20, 1150);
     bankBeside(2, 19, 21);
     bankLine(3, 20, 22, 2200);
 
@@ -99,8 +100,8 @@ VeltolevForm::VeltolevForm() {
     brcod.Caption = "  Categories              Subcategories";
     place(brcod, 5450, 250, 5250, 300);
     brcod.UseMnemonic = false;
-    place(List1, 5450, 600, 2300, 6400);
-    place(List2, 7850, 600, 2850, 6400);
+    place(List1, 5450, 600, 2600, 6400);
+    place(List2, 8150, 600, 2550, 6400);
     brcod.Visible = List1.Visible = List2.Visible = false;
 
     for (int box : {0, 1, 2, 3, 4, 5, 8, 10}) tlev[box].BackColor = kRequiredColour;

@@ -20,8 +20,15 @@ int keyCodeOf(const QKeyEvent& e) {
         case Qt::Key_Backspace: return 8;
         case Qt::Key_Escape: return 27;
         case Qt::Key_Delete: return 46;
-        default: return e.key() > 0 && e.key() < 0x80 ? e.key() : 255;
+        default: break;
     }
+    // Letters, digits and the space bar have their own codes; any other key
+    // gets one that no handler tests (Qt's codes of punctuation, such as "&",
+    // would read as the arrow keys).
+    const int k = e.key();
+    const bool own = (k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9) ||
+                     k == Qt::Key_Space;
+    return own ? k : 255;
 }
 
 // The character the key types, 0 for a key that types none.

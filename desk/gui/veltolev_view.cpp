@@ -70,6 +70,10 @@ void VeltolevView::buildCatalogue() {
     b.makeLabel(start, w.brcod);
     auto* categories = static_cast<QListWidget*>(b.makeList(start, w.List1));
     auto* subcategories = static_cast<QListWidget*>(b.makeList(start, w.List2));
+    for (QListWidget* list : {categories, subcategories}) {
+        list->setWordWrap(true);  // long names and the help lines fit the width
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     const auto runner = [this](const std::function<void()>& h) { run(h); };
     // A category chosen with the mouse or the keys shows its subcategories.
     connect(categories, &QListWidget::currentRowChanged, this,

@@ -86,7 +86,7 @@ void getbranche(Desk& d) {
         return;
     }
     w.cupdate.Enabled = true;
-    w.cdelete.Visible = true;
+    w.cdelete.Visible = s.SupplierNumber != 0;  // there is a membership to delete
     if (!categories->complete) w.brcod.Caption = s.LanguageTable[112];
     w.List1.Items = categories->lines;
     w.List1.ListIndex = -1;

@@ -54,6 +54,14 @@ void storeWords(std::string& record, std::size_t from, std::string_view words) {
                                           kWordsWidth - std::min(words.size(), kWordsWidth), ' '));
 }
 
+// The word boxes into FilterRecord, each cut at 512 characters.
+void takeWords(Desk& d) {
+    std::string& record = d.st.FilterRecord;
+    record.assign(kRecordSize, ' ');
+    storeWords(record, 0, d.veltoflt.tsper.Text);
+    storeWords(record, kWordsWidth, d.veltoflt.tdoorlaat.Text);
+}
+
 bool placesCanBeStored(const VeltofltForm& w, std::size_t i) {
     return breakingCharacters(w.tplaats[i].Text, kItemBreakers).empty();
 }
@@ -82,9 +90,11 @@ bool boxesCanBeStored(Desk& d) {
     return true;
 }
 
-// The title of the close question: the menu's caption without its marker.
-std::string questionTitle(const DeskState& s) {
-    std::string title = s.LanguageTable[4];
+// The title of the close question: the Filters menu's caption (entry 4 of
+// the language, or the menu's own) without its marker.
+std::string questionTitle(const Desk& d) {
+    const std::string& entry = d.st.LanguageTable[4];
+    std::string title = entry.empty() ? d.velto.filter.Caption : entry;
     std::erase(title, '&');
     return title;
 }
@@ -230,6 +240,7 @@ void veltoflt_cupdate_Click(Desk& d) {
         return;
     }
     s.FilterState = 2;
+    takeWords(d);  // the local copy is what the server now holds
     s.PageOffset = 0;
     s.StartupStep = 503;
 }
@@ -238,13 +249,11 @@ bool veltoflt_cexit_Click(Desk& d) {
     DeskState& s = d.st;
     VeltofltForm& w = d.veltoflt;
     if (!boxesCanBeStored(d)) return false;
-    s.FilterRecord.assign(kRecordSize, ' ');
-    storeWords(s.FilterRecord, 0, w.tsper.Text);
-    storeWords(s.FilterRecord, kWordsWidth, w.tdoorlaat.Text);
+    takeWords(d);
     bool keep = true;
     if (s.SettingsDirty != 0 || s.FilterState > 0) {
         if (s.SettingsDirty != 0 || s.FilterState == 1) {
-            keep = d.os.messages->show(s.LanguageTable[114], questionTitle(s), MsgIcon::None,
+            keep = d.os.messages->show(s.LanguageTable[114], questionTitle(d), MsgIcon::None,
                                        MsgButtons::YesNo) == MsgResult::Yes;
             s.StartupStep = 503;
         } else {
@@ -270,6 +279,9 @@ void veltoflt_Unload(Desk& d) {
     VeltofltForm& w = d.veltoflt;
     d.st.FilterArmed = 0;
     if (!w.form.Loaded && !w.form.Visible) return;
+    // Closed by the main window (a refresh, another window): typed words are
+    // kept for the next save rather than lost.
+    if (w.form.Loaded && d.st.FilterState == 1) takeWords(d);
     w = VeltofltForm();
     w.Timer1.Enabled = false;  // on again at the next opening
     syncTimers(d);

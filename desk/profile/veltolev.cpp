@@ -75,6 +75,13 @@ const std::string& labelOf(const VeltolevForm& w, int box) {
     return w.llev[1].Caption;
 }
 
+bool boxesAreClean(const VeltolevForm& w) {
+    for (int box = 0; box < kProfileBoxes; ++box)
+        if (!breakingCharacters(w.tlev[box].Text, box >= kBankBox ? kBankBreakers : kItemBreakers).empty())
+            return false;
+    return true;
+}
+
 // Every box holds text that its item list (and, for the bank boxes, the
 // bank slot) can carry; the first that does not is named and focused.
 bool boxesCanBeStored(Desk& d) {
@@ -197,8 +204,10 @@ void veltolev_getlev(Desk& d) {
             w.lcred.Caption = s.SupplierList[kCreditSlot];
         }
     }
-    for (int i = 0; i < 9; ++i)
-        if (s.LanguageTable[190 + i] == w.tlev[kLanguageListBox].Text) w.taal.ListIndex = i;
+    // An empty language names none of the list's entries (some of them are empty).
+    const std::string& language = w.tlev[kLanguageListBox].Text;
+    for (int i = 0; i < 9 && !language.empty(); ++i)
+        if (s.LanguageTable[190 + i] == language) w.taal.ListIndex = i;
 }
 
 void veltolev_cupdate_Click(Desk& d) {
@@ -227,6 +236,7 @@ void veltolev_cupdate_Click(Desk& d) {
     s.SupplierNumber = number;
     s.SupplierList[kNumberSlot] = numText(number);
     w.lleva.Visible = false;
+    w.cdelete.Visible = w.cupdate.Enabled;
     s.PageOffset = 0;
     storeProfile(d);  // the new number must survive whatever comes next
 }
@@ -280,6 +290,9 @@ void veltolev_Timer1_Timer(Desk& d) {
 void veltolev_Unload(Desk& d) {
     VeltolevForm& w = d.veltolev;
     if (!w.form.Loaded && !w.form.Visible) return;
+    // Closed by the main window (a refresh, another window): what was typed
+    // is kept for the next save, when every box can be stored.
+    if (w.form.Loaded && d.st.SettingsDirty == 1 && boxesAreClean(w)) boxesToSlots(d);
     w = VeltolevForm();
     syncTimers(d);
 }
