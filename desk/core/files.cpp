@@ -1,12 +1,12 @@
 #include "desk/core/files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace plix {
 namespace {

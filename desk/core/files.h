@@ -26,6 +26,7 @@ bool writePrivateFileAtomic(const std::filesystem::path& path, const std::string
 
 // Appends to a file, creating it when needed. On failure why (when given)
 // receives the system's reason.
-bool appendToFile(const std::filesystem::path& path, const std::string& data, std::string* why = nullptr);
+bool appendToFile(const std::filesystem::path& path, const std::string& data,
+                  std::string* why = nullptr);
 
 }  // namespace plix

@@ -25,9 +25,10 @@ bool storeRecord(Desk& d, const char* name, const std::string& record) {
     std::string why;
     if (writePrivateFileAtomic(d.file(name), record, &why)) return true;
     if (d.os.messages)
-        d.os.messages->show(d.file(name).string() + " cannot be written: " + why +
-                                ".\nThe settings hold until the program ends and are saved again at the next save.",
-                            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+        d.os.messages->show(
+            d.file(name).string() + " cannot be written: " + why +
+                ".\nThe settings hold until the program ends and are saved again at the next save.",
+            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
     return false;
 }
 

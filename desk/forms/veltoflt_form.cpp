@@ -20,8 +20,17 @@ VeltofltForm::VeltofltForm() {
     // Countries 0..8 in three columns of three, the place boxes under them,
     // box 9 on a line of its own.
     place(frland, 150, 2850, 5700, 1980);
-    const char* countries[kCountryBoxes] = {"English", "Nederlands", "Deutsch", "Fran\xE7" "ais",
-                                            "", "", "", "", "", "Other countries"};
+    const char* countries[kCountryBoxes] = {"English",
+                                            "Nederlands",
+                                            "Deutsch",
+                                            "Fran\xE7"
+                                            "ais",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "Other countries"};
     for (int i = 0; i < kCountryBoxes - 1; ++i)
         place(chkland[i], 150 + (i % 3) * 1830, 300 + (i / 3) * 300, 1750, 300);
     for (int i = 0; i < kCountryBoxes; ++i) chkland[i].Caption = countries[i];

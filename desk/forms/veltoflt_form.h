@@ -23,8 +23,8 @@ struct VeltofltForm {
     std::array<CheckBox, kCountryBoxes> chkland{};
     Button cupdate{.Caption = "&Update to PLIX server"};
     Button cexit{.Caption = "&Close"};
-    Label brcod{};  // the warning that the server's copy is another supplier's
-    Label lleva{};  // the red notice
+    Label brcod{};                   // the warning that the server's copy is another supplier's
+    Label lleva{};                   // the red notice
     TimerControl Timer1{500, true};  // arms the window half a second after opening
 
     // The window's own variable: SystemList 15..17 as they were at opening,

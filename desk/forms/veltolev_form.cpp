@@ -12,10 +12,10 @@ int row(int r) { return kRowTop + r * kRowPitch; }
 
 // Design captions of the labels llev(0..22).
 constexpr const char* kLabelCaptions[kProfileBoxes] = {
-    "&Name",  "&Adres",     "&Place",     "&Zipcode",      "&Country", "&Telephone",
-    "&Fax",   "&Email",     "&Language",  "&Branchcode",   "Branchecode&2", "&Url",
-    "Cre&dit", "S&ms",      "pasw1",      "Login:",        "Pass2",    "Accountnr",
-    "Name",   "Place",      "Country",    "Number",        "Place"};
+    "&Name",   "&Adres", "&Place",    "&Zipcode",    "&Country",      "&Telephone",
+    "&Fax",    "&Email", "&Language", "&Branchcode", "Branchecode&2", "&Url",
+    "Cre&dit", "S&ms",   "pasw1",     "Login:",      "Pass2",         "Accountnr",
+    "Name",    "Place",  "Country",   "Number",      "Place"};
 
 }  // namespace
 

@@ -11,12 +11,12 @@
 
 namespace plix {
 
-constexpr int kProfileBoxes = 23;       // tlev(0..22)
+constexpr int kProfileBoxes = 23;  // tlev(0..22)
 constexpr int kNoBox = -1;
-constexpr int kLanguageListBox = 9;     // the hidden box 9 takes the text of the list taal
+constexpr int kLanguageListBox = 9;  // the hidden box 9 takes the text of the list taal
 constexpr int kBranchBox1 = 10, kBranchBox2 = 11;
 constexpr int kPasswordBox = 14, kLoginBox = 15, kPasswordAgainBox = 16;
-constexpr int kBankBox = 19;            // 19..22: account, bank name, bank place, bank country
+constexpr int kBankBox = 19;  // 19..22: account, bank name, bank place, bank country
 
 // Colours of the boxes (0xBBGGRR): the required ones light cyan, the one with
 // the focus light yellow, the others the system's window colour.

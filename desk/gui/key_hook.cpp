@@ -12,15 +12,24 @@ namespace {
 int keyCodeOf(const QKeyEvent& e) {
     switch (e.key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return kEnterKey;
-        case Qt::Key_Up: return kUpKey;
-        case Qt::Key_Down: return kDownKey;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Delete: return 46;
-        default: break;
+        case Qt::Key_Enter:
+            return kEnterKey;
+        case Qt::Key_Up:
+            return kUpKey;
+        case Qt::Key_Down:
+            return kDownKey;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Delete:
+            return 46;
+        default:
+            break;
     }
     // Letters, digits and the space bar have their own codes; any other key
     // gets one that no handler tests (Qt's codes of punctuation, such as "&",

@@ -46,7 +46,8 @@ VeltofltView::VeltofltView(WindowSet& set) : WindowView(set, set.desk().veltoflt
                         [this, &d, p] { run([&d, p] { veltoflt_tplaats_Change(d, p); }); });
             }
         auto* box = static_cast<QCheckBox*>(b.makeCheck(countries, w.chkland[i]));
-        connect(box, &QCheckBox::clicked, this, [this, &d, i] { run([&d, i] { veltoflt_chkland_Click(d, i); }); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, &d, i] { run([&d, i] { veltoflt_chkland_Click(d, i); }); });
     }
 
     b.makeLabel(start, w.lleva)->setWordWrap(true);

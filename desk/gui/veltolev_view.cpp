@@ -80,7 +80,8 @@ void VeltolevView::buildCatalogue() {
             [this, &d] { run([&d] { veltolev_List1_Click(d); }); });
     // A double click or Enter copies the line's code.
     const auto copyOn = [&](QListWidget* list, void (*copy)(Desk&)) {
-        connect(list, &QListWidget::itemDoubleClicked, this, [this, &d, copy] { run([&d, copy] { copy(d); }); });
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, &d, copy] { run([&d, copy] { copy(d); }); });
         const auto enter = [&d, copy](int& key) {
             if (key != kEnterKey) return;
             key = 0;
@@ -112,7 +113,8 @@ void VeltolevView::wireBoxes() {
              {[&d](int& code) { veltolev_taal_KeyDown(d, code); },
               [&d](int& ascii) { veltolev_taal_KeyPress(d, ascii); }, nullptr},
              runner);
-    connect(language, &QComboBox::activated, this, [this, &d] { run([&d] { veltolev_taal_Click(d); }); });
+    connect(language, &QComboBox::activated, this,
+            [this, &d] { run([&d] { veltolev_taal_Click(d); }); });
 }
 
 bool VeltolevView::closeBox() { return veltolev_c_exit_Click(desk()); }

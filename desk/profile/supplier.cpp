@@ -1,6 +1,10 @@
 #include "desk/profile/supplier.h"
 
+#include <algorithm>
+
 #include "desk/core/item_list.h"
+#include "desk/core/number.h"
+#include "desk/core/settings.h"
 #include "desk/net/protocol.h"
 #include "desk/net/reply.h"
 
@@ -21,8 +25,30 @@ std::optional<std::size_t> cutSupplierRecord(std::string_view reply, std::span<s
     return filled;
 }
 
-std::string supplierItemList(const DeskState& s) {
-    return buildItemList(std::span(s.SupplierList.data(), kSlotsSent));
+std::string supplierItemList(const DeskState& s, bool maskPasswords) {
+    std::array<std::string, kSlotsSent> items;
+    std::copy_n(s.SupplierList.begin(), kSlotsSent, items.begin());
+    if (maskPasswords)
+        for (std::size_t slot : kSlotsNeverStored)
+            if (!items[slot].empty()) items[slot] = "*";
+    return buildItemList(items);
+}
+
+long long cutRegisteredNumber(std::string_view reply) {
+    const std::size_t at = markerPos(reply, "<LEVID");
+    if (at == 0) return 0;
+    const std::string_view rest = fromPosition(reply, at + 7);
+    return valInt(rest.substr(0, rest.find('>')));
+}
+
+void storeSupplierRecord(Desk& d) {
+    DeskState& s = d.st;
+    if (!writeSupplierNumberField(s.SettingsRecord, s.SupplierNumber) && d.os.messages)
+        d.os.messages->show(
+            "The supplier number " + numText(s.SupplierNumber) + " cannot be stored.", "PLIX",
+            MsgIcon::Critical, MsgButtons::Ok);
+    s.SettingsDirty = 1;
+    savedat(d);
 }
 
 bool serverTookIt(Desk& d, bool refusalCounts) {
@@ -50,7 +76,8 @@ void getlev(Desk& d) {
                                 MsgButtons::Ok);
         return;
     }
-    if (!cutSupplierRecord(s.ServerReply, std::span(s.SupplierList.data(), kReviewSlot + 1))) return;
+    if (!cutSupplierRecord(s.ServerReply, std::span(s.SupplierList.data(), kReviewSlot + 1)))
+        return;
     // The label "To be checked" follows the review flag.
     const bool toBeChecked = s.SupplierList[kReviewSlot] == "ja";
     if (!toBeChecked) f.tsys[3].Text.clear();

@@ -23,8 +23,15 @@ constexpr std::size_t kSlotsSent = 31;  // the item list of ctrl 02 and 03 holds
 // no "QLEV="; otherwise the number of slots filled.
 std::optional<std::size_t> cutSupplierRecord(std::string_view reply, std::span<std::string> slots);
 
-// The item list of ctrl 02 and 03: "<" + slot + ">" for slots 0..30.
-std::string supplierItemList(const DeskState& s);
+// The item list of ctrl 02 and 03: "<" + slot + ">" for slots 0..30; for the
+// activity log with the passwords masked.
+std::string supplierItemList(const DeskState& s, bool maskPasswords = false);
+// The number of a registration reply: "<LEVID", one more character, the
+// number up to the next ">"; 0 when there is none.
+long long cutRegisteredNumber(std::string_view reply);
+// Writes the profile, the supplier number and its check value to pxini.dat
+// now (a number too long for its field is told, and not written).
+void storeSupplierRecord(Desk& d);
 
 // Whether the server took a request of the supplier or filter window: an
 // empty reply (not sent, or the fetch failed) is told, and so is the

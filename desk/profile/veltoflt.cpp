@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::size_t kWordsWidth = 512;  // each half of pxflt.dat
 constexpr std::size_t kBlockedPlace1 = 15, kBlockedPlace2 = 16, kBlockedCountries = 17;
-constexpr int kLanguageCountries = 9;      // boxes 0..8, one for each interface language
+constexpr int kLanguageCountries = 9;  // boxes 0..8, one for each interface language
 
 void syncTimers(Desk& d) {
     if (d.os.scheduler) d.os.scheduler->sync();
@@ -50,8 +50,9 @@ std::string wordsAt(const std::string& record, std::size_t from) {
 }
 
 void storeWords(std::string& record, std::size_t from, std::string_view words) {
-    record.replace(from, kWordsWidth, std::string(words.substr(0, kWordsWidth)).append(
-                                          kWordsWidth - std::min(words.size(), kWordsWidth), ' '));
+    record.replace(from, kWordsWidth,
+                   std::string(words.substr(0, kWordsWidth))
+                       .append(kWordsWidth - std::min(words.size(), kWordsWidth), ' '));
 }
 
 // The word boxes into FilterRecord, each cut at 512 characters.

@@ -2,8 +2,6 @@
 
 #include "desk/core/activity_log.h"
 #include "desk/core/number.h"
-#include "desk/core/settings.h"
-#include "desk/net/reply.h"
 #include "desk/profile/branches.h"
 #include "desk/profile/framing.h"
 #include "desk/profile/supplier.h"
@@ -77,7 +75,8 @@ const std::string& labelOf(const VeltolevForm& w, int box) {
 
 bool boxesAreClean(const VeltolevForm& w) {
     for (int box = 0; box < kProfileBoxes; ++box)
-        if (!breakingCharacters(w.tlev[box].Text, box >= kBankBox ? kBankBreakers : kItemBreakers).empty())
+        if (!breakingCharacters(w.tlev[box].Text, box >= kBankBox ? kBankBreakers : kItemBreakers)
+                 .empty())
             return false;
     return true;
 }
@@ -93,25 +92,6 @@ bool boxesCanBeStored(Desk& d) {
         return false;
     }
     return true;
-}
-
-// Writes the profile, the number and its check value to pxini.dat now.
-void storeProfile(Desk& d) {
-    DeskState& s = d.st;
-    if (!writeSupplierNumberField(s.SettingsRecord, s.SupplierNumber) && d.os.messages)
-        d.os.messages->show("The supplier number " + numText(s.SupplierNumber) + " cannot be stored.",
-                            "PLIX", MsgIcon::Critical, MsgButtons::Ok);
-    s.SettingsDirty = 1;
-    savedat(d);
-}
-
-// The profile's item list with the two password slots masked, for the log.
-std::string itemListForLog(const DeskState& s) {
-    DeskState masked;
-    masked.SupplierList = s.SupplierList;
-    for (std::size_t slot : kSlotsNeverStored)
-        if (!masked.SupplierList[slot].empty()) masked.SupplierList[slot] = "*";
-    return supplierItemList(masked);
 }
 
 // Registration (ctrl 02) or update (ctrl 03). The activity log gets the
@@ -130,21 +110,12 @@ void sendProfile(Desk& d, bool registering) {
         serverRequest(d, "", Script::Ctrl, 2, {{"CTR", items}}, unlogged);
     else
         serverRequest(d, "", Script::Ctrl, 3, {{"ID_LV", number}, {"CTR", items}}, unlogged);
-    const std::string masked = itemListForLog(s);
+    const std::string masked = supplierItemList(s, true);
     if (registering)
         setRequest(s, Script::Ctrl, 2, {{"CTR", masked}});
     else
         setRequest(s, Script::Ctrl, 3, {{"ID_LV", number}, {"CTR", masked}});
     if (fetches && s.LogEnabled == 1) loghandle(d);
-}
-
-// The number of a registration reply: "<LEVID", one character, the number
-// up to the next ">". 0 when there is none.
-long long registeredNumber(std::string_view reply) {
-    const std::size_t at = markerPos(reply, "<LEVID");
-    if (at == 0) return 0;
-    const std::string_view rest = fromPosition(reply, at + 7);
-    return valInt(rest.substr(0, rest.find('>')));
 }
 
 }  // namespace
@@ -190,7 +161,8 @@ void veltolev_Load(Desk& d) {
     w.List2.Items = {s.LanguageTable[109], s.LanguageTable[110], s.LanguageTable[111]};
     syncTimers(d);
     if (s.IdMismatch != 1 && s.SupplierNumber == 0 && d.os.messages)
-        d.os.messages->show(s.LanguageTable[118], s.LanguageTable[104], MsgIcon::None, MsgButtons::Ok);
+        d.os.messages->show(s.LanguageTable[118], s.LanguageTable[104], MsgIcon::None,
+                            MsgButtons::Ok);
 }
 
 void veltolev_getlev(Desk& d) {
@@ -198,7 +170,8 @@ void veltolev_getlev(Desk& d) {
     VeltolevForm& w = d.veltolev;
     if (s.SupplierNumber != 0) {
         veltolev_fetch(d, " GETLEV (LEV) ", 4, {{"ID_LV", s.SupplierList[kNumberSlot]}});
-        if (cutSupplierRecord(s.ServerReply, std::span(s.SupplierList.data(), kServerTextSlot + 1))) {
+        if (cutSupplierRecord(s.ServerReply,
+                              std::span(s.SupplierList.data(), kServerTextSlot + 1))) {
             for (std::size_t i = 0; i < kBankSlot; ++i) w.tlev[i].Text = s.SupplierList[i];
             fillBankBoxes(w, s.SupplierList[kBankSlot], true);
             w.lcred.Caption = s.SupplierList[kCreditSlot];
@@ -231,14 +204,14 @@ void veltolev_cupdate_Click(Desk& d) {
         return;
     }
     if (!registering) return;
-    const long long number = registeredNumber(s.ServerReply);
+    const long long number = cutRegisteredNumber(s.ServerReply);
     if (number == 0) return;
     s.SupplierNumber = number;
     s.SupplierList[kNumberSlot] = numText(number);
     w.lleva.Visible = false;
     w.cdelete.Visible = w.cupdate.Enabled;
     s.PageOffset = 0;
-    storeProfile(d);  // the new number must survive whatever comes next
+    storeSupplierRecord(d);  // the new number must survive whatever comes next
 }
 
 void veltolev_cdelete_Click(Desk& d) {
@@ -257,7 +230,7 @@ void veltolev_cdelete_Click(Desk& d) {
     w.lleva.Visible = true;
     s.SupplierList[kSoundSlot] = "ja";
     s.SupplierList[kGsmSlot] = "0";
-    storeProfile(d);  // a restart must not bring the old number back
+    storeSupplierRecord(d);  // a restart must not bring the old number back
 }
 
 bool veltolev_c_exit_Click(Desk& d) {
@@ -267,7 +240,7 @@ bool veltolev_c_exit_Click(Desk& d) {
     s.WindowFetchAllowed = 0;
     boxesToSlots(d);
     if (s.SettingsDirty == 1) {
-        storeProfile(d);
+        storeSupplierRecord(d);
         s.SettingsDirty = 0;
     }
     s.StartupStep = 503;

@@ -14,23 +14,35 @@ constexpr int kRequired[] = {0, 1, 2, 3, 4, 5, 8, 10};
 // passwords; after the last bank box there is nowhere to go.
 int nextBox(int n) {
     switch (n) {
-        case 8: return kLanguageList;
-        case 13: return kLoginBox;
-        case kLoginBox: return kPasswordBox;
-        case kPasswordBox: return kPasswordAgainBox;
-        case 22: return kNoBox;
-        default: return n + 1;
+        case 8:
+            return kLanguageList;
+        case 13:
+            return kLoginBox;
+        case kLoginBox:
+            return kPasswordBox;
+        case kPasswordBox:
+            return kPasswordAgainBox;
+        case 22:
+            return kNoBox;
+        default:
+            return n + 1;
     }
 }
 
 int previousBox(int n) {
     switch (n) {
-        case kBranchBox1: return kLanguageList;
-        case kPasswordAgainBox: return kPasswordBox;
-        case kLoginBox: return 13;
-        case kPasswordBox: return kLoginBox;
-        case 0: return kNoBox;
-        default: return n - 1;
+        case kBranchBox1:
+            return kLanguageList;
+        case kPasswordAgainBox:
+            return kPasswordBox;
+        case kLoginBox:
+            return 13;
+        case kPasswordBox:
+            return kLoginBox;
+        case 0:
+            return kNoBox;
+        default:
+            return n - 1;
     }
 }
 

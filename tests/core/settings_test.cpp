@@ -106,15 +106,20 @@ TEST_F(SettingsTest, CountryBlockTakesEachDigitOnce) {
 
 TEST_F(SettingsTest, SupplierNumberCheck) {
     // Check value matches: the number stands.
-    load(RecordBuilder().at(31, "42").at(801, "<><><><><><><><><><><><><><><><><><><" +
-                                                   std::to_string(42 + 583204) + ">").record);
+    load(RecordBuilder()
+             .at(31, "42")
+             .at(801, "<><><><><><><><><><><><><><><><><><><" + std::to_string(42 + 583204) + ">")
+             .record);
     EXPECT_EQ(st.SupplierNumber, 42);
     EXPECT_EQ(st.IdMismatch, 0);
     EXPECT_TRUE(fakes.messages.shown.empty());
 
     // Check value does not match: number dropped, critical message.
     st.LanguageTable[177] = "Please log in again";
-    folder.write(kSettingsFile, RecordBuilder().at(31, "43").at(801, "<><><><><><><><><><><><><><><><><><><583246>").record);
+    folder.write(kSettingsFile, RecordBuilder()
+                                    .at(31, "43")
+                                    .at(801, "<><><><><><><><><><><><><><><><><><><583246>")
+                                    .record);
     loaddat(desk);
     checkSupplierNumber(desk);
     EXPECT_EQ(st.SupplierNumber, 0);
@@ -206,8 +211,9 @@ TEST_F(SettingsTest, RecordsKeepNoPasswordAndOnlyTheirOwnerReadsThem) {
     EXPECT_EQ(record.find("geheim"), std::string::npos);
     EXPECT_EQ(st.SupplierList[14], "geheim");  // the run keeps it
     for (const char* file : {kSettingsFile, kFilterFile})
-        EXPECT_EQ(std::filesystem::status(folder / file).permissions() & std::filesystem::perms::all,
-                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        EXPECT_EQ(
+            std::filesystem::status(folder / file).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     // The long texts share the room: each keeps the same length.
     Desk again(fakes.bundle(), DeskConfig{folder.path(), "www.default.test"});

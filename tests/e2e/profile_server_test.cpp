@@ -61,7 +61,8 @@ TEST_F(ProfileServerTest, ANewcomerRegistersKeepsAProfileAndScreensRequests) {
     veltolev_Load(desk);
     ASSERT_EQ(st.LanguageTable[108], "OK");
     EXPECT_EQ(lev.taal.ListIndex, 1);
-    const char* typed[] = {"Tegelhandel & Zn", "Dorpsstraat", "7a", "Utrecht", "3511 AB", "Nederland"};
+    const char* typed[] = {"Tegelhandel & Zn", "Dorpsstraat", "7a",
+                           "Utrecht",          "3511 AB",     "Nederland"};
     for (int i = 0; i < 6; ++i) lev.tlev[i].Text = typed[i];
     lev.tlev[15].Text = "tegel";
     lev.tlev[14].Text = lev.tlev[16].Text = "geheim12";
@@ -104,7 +105,8 @@ TEST_F(ProfileServerTest, ANewcomerRegistersKeepsAProfileAndScreensRequests) {
     veltolev_Unload(desk);
 
     // The inbox: category A, in Utrecht or without a place.
-    EXPECT_EQ(inboxTitles(), (std::vector<std::string>{"Oak staircase", "Need 40 m2 oak flooring"}));
+    EXPECT_EQ(inboxTitles(),
+              (std::vector<std::string>{"Oak staircase", "Need 40 m2 oak flooring"}));
     openFilters();
     flt.tsper.Text = "staircase";
     veltoflt_words_Change(desk);

@@ -13,7 +13,8 @@ protected:
 };
 
 TEST_F(CatalogueTest, CategoryRepliesListStarredLinesAndSayWhetherTheyAreComplete) {
-    auto c = cutCategories("x MAX=3<br>A00 Bouw*4<br>no star<br>B00 IT*1<br>C00 last*2<br>QCNT=3<br>");
+    auto c =
+        cutCategories("x MAX=3<br>A00 Bouw*4<br>no star<br>B00 IT*1<br>C00 last*2<br>QCNT=3<br>");
     ASSERT_TRUE(c);
     EXPECT_TRUE(c->complete);
     EXPECT_EQ(c->lines, (std::vector<std::string>{"A00 Bouw", "B00 IT", "C00 last"}));

@@ -1,7 +1,7 @@
 // The main window's fetch of the supplier record, and the refusal of text
 // that would break the framing.
-#include "desk/profile/framing.h"
 #include "desk/profile/supplier.h"
+#include "desk/profile/framing.h"
 #include "tests/profile/profile_fixture.h"
 
 namespace plix::testing {

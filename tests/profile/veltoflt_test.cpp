@@ -120,8 +120,9 @@ TEST_F(FilterWindowTest, SendingStoresTheWordsAndRefreshesTheInbox) {
     veltoflt_words_KeyPress(desk, key);
     EXPECT_EQ(key, 0);  // the words stay on one line
     veltoflt_cupdate_Click(desk);
-    EXPECT_EQ(urlsOf("ctrl07").back(),
-              "http://srv.test/plix_ctrl.php?CD=07&ID_LV=4711&CTR=%3Ctegels%20%26%20dak%3E%3Chout%3E");
+    EXPECT_EQ(
+        urlsOf("ctrl07").back(),
+        "http://srv.test/plix_ctrl.php?CD=07&ID_LV=4711&CTR=%3Ctegels%20%26%20dak%3E%3Chout%3E");
     EXPECT_EQ(st.FilterState, 2);
     EXPECT_EQ(st.StartupStep, 503);
     EXPECT_EQ(st.FilterRecord.substr(0, 13), "tegels & dak ");
@@ -147,9 +148,9 @@ TEST_F(FilterWindowTest, ClosingAsksOnlyAboutChangesAndNoPutsTheFiltersBack) {
     EXPECT_TRUE(fakes.messages.shown.empty());
     EXPECT_EQ(st.FilterState, 1);
     EXPECT_EQ(folder.read(kFilterFile).substr(0, 12), "tegels, dak ");
-    EXPECT_EQ(std::filesystem::status(folder / kFilterFile).permissions() &
-                  std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(
+        std::filesystem::status(folder / kFilterFile).permissions() & std::filesystem::perms::all,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_FALSE(w.form.Visible);
     EXPECT_EQ(st.FilterArmed, 0);
 

@@ -84,8 +84,8 @@ TEST_F(ProfileKeysTest, KeysMarkTheProfileChangedAndLeavingTheRepeatChecksThePas
 TEST_F(ProfileKeysTest, FocusColoursTheBoxesAndTheBranchBoxesWidenTheWindow) {
     veltolev_tlev_GotFocus(desk, 3);
     EXPECT_EQ(w.FocusedField, 3);
-    EXPECT_EQ(w.tlev[3].BackColor, 0xC0FFFF);   // light yellow
-    EXPECT_EQ(w.tlev[8].BackColor, 0xFFFFC0);   // light cyan: required
+    EXPECT_EQ(w.tlev[3].BackColor, 0xC0FFFF);  // light yellow
+    EXPECT_EQ(w.tlev[8].BackColor, 0xFFFFC0);  // light cyan: required
     EXPECT_EQ(w.tlev[6].BackColor, kDefaultColour);
     EXPECT_FALSE(w.List1.Visible);
     EXPECT_EQ(w.form.Width, 5600);
