@@ -60,51 +60,40 @@ protected:
 TEST_F(ProfileServerTest, ANewcomerRegistersKeepsAProfileAndScreensRequests) {
     veltolev_Load(desk);
     ASSERT_EQ(st.LanguageTable[108], "OK");
-    EXPECT_EQ(lev.taal.ListIndex, 1);
     const char* typed[] = {"Tegelhandel & Zn", "Dorpsstraat", "7a",
                            "Utrecht",          "3511 AB",     "Nederland"};
     for (int i = 0; i < 6; ++i) lev.tlev[i].Text = typed[i];
-    lev.tlev[15].Text = "tegel";
     lev.tlev[14].Text = lev.tlev[16].Text = "geheim12";
-
     // The catalogue in Dutch: the first category, its first subcategory.
     veltolev_tlev_GotFocus(desk, 10);
-    ASSERT_FALSE(lev.List1.Items.empty());
-    EXPECT_EQ(lev.List1.Items[0].substr(0, 8), "A00 Bouw");
+    EXPECT_EQ(lev.List1.Items.at(0).substr(0, 8), "A00 Bouw");
     lev.List1.ListIndex = 0;
     veltolev_List1_Click(desk);
-    ASSERT_FALSE(lev.List2.Items.empty());
     lev.List2.ListIndex = 0;
     veltolev_List2_DblClick(desk);
     EXPECT_EQ(lev.tlev[10].Text, "A01");
-
     veltolev_cupdate_Click(desk);
-    ASSERT_NE(st.SupplierNumber, 0);
     const long long number = st.SupplierNumber;
-    EXPECT_EQ(fakes.messages.shown.size(), 1u);  // only the opening's
+    ASSERT_NE(number, 0);
     EXPECT_TRUE(veltolev_c_exit_Click(desk));
-
-    // A restart keeps the number; the server holds the profile.
-    FakeServices fakes2;
+    FakeServices fakes2;  // a restart keeps the number
     Desk again{fakes2.bundle(), DeskConfig{folder.path(), kTestDefaultHost}};
     loaddat(again);
     checkSupplierNumber(again);
     EXPECT_EQ(again.st.SupplierNumber, number);
-    EXPECT_TRUE(fakes2.messages.shown.empty());
-    getlev(desk);
-    EXPECT_EQ(st.SupplierList[0], "Tegelhandel & Zn");
-    EXPECT_EQ(st.SupplierList[28], "proef");
 
-    // An update: the server holds the new name, the password stays.
+    // An update reaches the server.
     st.WindowFetchAllowed = 1;
     veltolev_Load(desk);
     lev.tlev[0].Text = "Tegelhandel Utrecht";
     veltolev_cupdate_Click(desk);
     getlev(desk);
     EXPECT_EQ(st.SupplierList[0], "Tegelhandel Utrecht");
+    EXPECT_EQ(st.SupplierList[28], "proef");
     veltolev_Unload(desk);
 
-    // The inbox: category A, in Utrecht or without a place.
+    // The inbox (category A, in Utrecht or without a place) under a block
+    // word, a blocked country and a blocked place.
     EXPECT_EQ(inboxTitles(),
               (std::vector<std::string>{"Oak staircase", "Need 40 m2 oak flooring"}));
     openFilters();
@@ -113,31 +102,28 @@ TEST_F(ProfileServerTest, ANewcomerRegistersKeepsAProfileAndScreensRequests) {
     veltoflt_cupdate_Click(desk);
     EXPECT_TRUE(veltoflt_cexit_Click(desk));
     EXPECT_EQ(inboxTitles(), (std::vector<std::string>{"Need 40 m2 oak flooring"}));
-
     openFilters();
     flt.chkland[1].Value = 1;  // the Netherlands
     veltoflt_chkland_Click(desk, 1);
     EXPECT_TRUE(veltoflt_cexit_Click(desk));
     EXPECT_TRUE(inboxTitles().empty());
-
     openFilters();
     flt.chkland[1].Value = 0;
     veltoflt_chkland_Click(desk, 1);
+    EXPECT_EQ(inboxTitles().size(), 1u);
     flt.tplaats[0].Text = "utrecht";
     veltoflt_tplaats_Change(desk, 0);
     EXPECT_TRUE(veltoflt_cexit_Click(desk));
     EXPECT_TRUE(inboxTitles().empty());
-    loaddat(again);
-    EXPECT_EQ(again.st.SystemList[15], "utrecht");
 
-    // Deleting the membership: back to no member, here and on the server.
+    // Deleting the membership: no member here, and none on the server.
     veltolev_Load(desk);
     veltolev_cdelete_Click(desk);
     EXPECT_EQ(st.SupplierNumber, 0);
-    EXPECT_EQ(lev.lleva.Caption, st.LanguageTable[104]);
     st.SupplierList[30] = std::to_string(number);
+    st.SupplierNumber = number;
     getlev(desk);
-    EXPECT_EQ(st.SupplierNumber, 0);  // "Warning": no longer a member
+    EXPECT_EQ(st.SupplierNumber, 0);  // "Warning"
 }
 
 }  // namespace

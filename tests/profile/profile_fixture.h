@@ -18,16 +18,10 @@ inline std::string recordReply(const std::vector<std::string>& slots) {
 
 // Slots 0..31 of a complete profile, supplier number 4711.
 inline std::vector<std::string> memberSlots() {
-    std::vector<std::string> s(32);
-    s[0] = "Bakker & Zn";
-    s[1] = "Dorpsstraat";
-    s[2] = "7";
-    s[3] = "Utrecht";
-    s[4] = "3511 AB";
-    s[5] = "Nederland";
-    s[8] = "info@bakker.test";
-    s[9] = "Nederlands";
-    s[10] = "A01";
+    std::vector<std::string> s = {"Bakker & Zn",      "Dorpsstraat", "7",  "Utrecht",
+                                  "3511 AB",          "Nederland",   "",   "",
+                                  "info@bakker.test", "Nederlands",  "A01"};
+    s.resize(32);
     s[19] = "NL01BANK|De Bank|Zeist|NL";
     s[28] = "vol";
     s[30] = "4711";
@@ -46,20 +40,15 @@ protected:
         st.TrayFlag = 1;
         st.WindowFetchAllowed = 1;
         st.CurrentLanguage = 2;
-        auto& t = st.LanguageTable;
-        t[54] = "Password";
-        t[71] = "Fill in the required boxes";
-        t[72] = "The passwords differ";
-        t[107] = "Local copy";
-        t[109] = "help 1";
-        t[110] = "help 2";
-        t[111] = "help 3";
-        t[112] = "Catalogue incomplete";
-        t[113] = "Another supplier's filters";
-        t[114] = "Keep?";
-        t[118] = "Register first";
-        t[190] = "English";
-        t[191] = "Nederlands";
+        const std::pair<int, const char*> texts[] = {{71, "Fill in the required boxes"},
+                                                     {72, "The passwords differ"},
+                                                     {107, "Local copy"},
+                                                     {112, "Catalogue incomplete"},
+                                                     {113, "Another supplier's filters"},
+                                                     {118, "Register first"},
+                                                     {190, "English"},
+                                                     {191, "Nederlands"}};
+        for (const auto& [i, text] : texts) st.LanguageTable[i] = text;
         market.answer("ctrl04", recordReply(memberSlots()));
         market.answer("ctrl05", "MAX=2<br>A00 Bouw*3<br>B00 Kantoor*2<br>QCNT=2<br>");
         market.answer("ctrl02", "<LEVID=12345678>");
