@@ -4,7 +4,7 @@ namespace plix {
 namespace {
 
 constexpr int kRowTop = 250, kRowPitch = 330, kBoxHeight = 300;
-constexpr int kLabelLeft = 120, kLabelWidth = 1300, kBoxLeft = 1450, kBoxRight = 5250;
+constexpr int kLabelLeft = 120, kLabelWidth = 1530, kBoxLeft = 1680, kBoxRight = 5250;
 // A second label and box on the same row.
 constexpr int kSecondLabelLeft = 2950;
 
@@ -36,34 +36,35 @@ VeltolevForm::VeltolevForm() {
         place(tlev[box], left, row(r), kBoxRight - left, kBoxHeight);
     };
     line(0, 0, 0);
-    line(1, 1, 1, 2850);
+    line(1, 1, 1, 2620);
     place(tlev[2], 4350, row(1), 900, kBoxHeight);  // the house number
     line(2, 2, 3);
     line(3, 3, 4, 1500);
     line(4, 4, 5);
-    line(5, 5, 6, 1450);
-    beside(5, 6, 500, 7);
+    line(5, 5, 6, 1420);
+    place(llev[6], 3150, row(5) + 30, 450, kBoxHeight);  // fax beside the telephone
+    place(tlev[7], 3600, row(5), kBoxRight - 3600, kBoxHeight);
     line(6, 7, 8);
     line(7, kLanguageListLabel, kNoBox);
     place(taal, kBoxLeft, row(7), 2200, kBoxHeight);
     place(tlev[kLanguageListBox], kBoxLeft, row(7), 2200, kBoxHeight);
     tlev[kLanguageListBox].Visible = false;
     line(8, 9, kBranchBox1, 600);
-    place(llev[10], 2300, row(8) + 30, 1500, kBoxHeight);
+    place(llev[10], 2400, row(8) + 30, 1400, kBoxHeight);
     place(tlev[kBranchBox2], 3850, row(8), 600, kBoxHeight);
     line(9, 11, 12);
     line(10, 13, 13, 2200);
     line(11, 15, kLoginBox, 2200);
-    line(12, 14, kPasswordBox, 1450);
+    line(12, 14, kPasswordBox, 1250);
     beside(12, 16, 1150, kPasswordAgainBox);
     line(13, kCreditLabel, kNoBox);
-    place(lcred, kBoxLeft, row(13) + 30, 3800, kBoxHeight);
+    place(lcred, kBoxLeft, row(13) + 30, 3500, kBoxHeight);
     lcred.UseMnemonic = false;  // the server's text
 
     // Chamber of Commerce and bank: four rows in their own frame.
     place(frbank, 50, row(14) - 50, kBoxRight + 50, 1630);
     const auto bankRow = [](int r) { return kRowTop + r * kRowPitch; };
-    constexpr int kBankBoxLeft = 1700, kBankRight = 5150;
+    constexpr int kBankBoxLeft = 1800, kBankRight = 5150;
     const auto bankLine = [&](int r, int label, int box, int width) {
         place(llev[label], kLabelLeft, bankRow(r) + 30, kBankBoxLeft - 150, kBoxHeight);
         place(tlev[box], kBankBoxLeft, bankRow(r), width, kBoxHeight);
@@ -72,10 +73,10 @@ VeltolevForm::VeltolevForm() {
         place(llev[label], 2900, bankRow(r) + 30, 650, kBoxHeight);
         place(tlev[box], 3550, bankRow(r), kBankRight - 3550, kBoxHeight);
     };
-    bankLine(0, 21, 17, 1150);
+    bankLine(0, 21, 17, 1050);
     bankBeside(0, 22, 18);
     bankLine(1, 17, 19, kBankRight - kBankBoxLeft);
-    bankLine(2, 18, 20, 1150);
+    bankLine(2, 18, 20, 1050);
     bankBeside(2, 19, 21);
     bankLine(3, 20, 22, 2200);
 

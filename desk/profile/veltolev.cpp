@@ -228,6 +228,8 @@ void veltolev_cdelete_Click(Desk& d) {
     s.SupplierList[kNumberSlot] = "       ";
     w.lleva.Caption = s.LanguageTable[104];
     w.lleva.Visible = true;
+    w.cdelete.Visible = false;
+    s.InboxLoaded = 0;  // the requests were the membership's: the main window says so
     s.SupplierList[kSoundSlot] = "ja";
     s.SupplierList[kGsmSlot] = "0";
     storeSupplierRecord(d);  // a restart must not bring the old number back

@@ -148,6 +148,7 @@ TEST_F(SupplierWindowTest, DeletingForgetsTheMembershipHereAndAfterARestart) {
     EXPECT_EQ(st.SupplierNumber, 0);
     EXPECT_EQ(st.SupplierList[30], "       ");
     EXPECT_EQ(w.lleva.Caption, "No PLIX member yet");
+    EXPECT_FALSE(w.cdelete.Visible);
     EXPECT_EQ(restarted().SupplierNumber, 0);
     EXPECT_EQ(restartMessages, 0u);  // no check-value complaint either
 }
