@@ -49,6 +49,9 @@ struct ListBox : Control {
     int ListIndex = -1;
 };
 
+// A drop-down list; Items and ListIndex as in a list box.
+struct ComboBox : ListBox {};
+
 struct MenuItem {
     std::string Caption;
     bool Visible = true;

@@ -40,7 +40,7 @@ struct VeltolevForm {
     Frame fr_start{.Caption = "Information deliverer"};
     std::array<TextBox, kProfileBoxes> tlev{};
     std::array<Label, kProfileBoxes> llev{};
-    ListBox taal{};  // the language list, drawn as a drop-down list
+    ComboBox taal{};  // the language list
     Frame frbank{.Caption = "Chamber of Commerce     Bank  "};
     Button cupdate{.Caption = "&Update to PLIX server"};
     Button cdelete{.Caption = "&Delete me"};

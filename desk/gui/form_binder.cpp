@@ -47,11 +47,14 @@ double screenDpi() {
 FormBinder::FormBinder(std::function<void(const std::function<void()>&)> run)
     : run_(std::move(run)), twips_(screenDpi()) {}
 
-void FormBinder::bind(Control& c, QWidget* w) {
+void FormBinder::bind(Control& c, QWidget* w, std::function<void()> drawValue) {
     // A picture drawn as a label shows no markup either.
     if (auto* label = qobject_cast<QLabel*>(w)) label->setTextFormat(Qt::PlainText);
     widgets_[&c] = w;
-    draws_.push_back([this, &c, w] { drawControl(c, w, twips_); });
+    draws_.push_back([this, &c, w, drawValue = std::move(drawValue)] {
+        drawControl(c, w, twips_);
+        if (drawValue) drawValue();
+    });
 }
 
 QLabel* FormBinder::makeLabel(QWidget* parent, Label& c) {
@@ -150,11 +153,11 @@ QWidget* FormBinder::makeList(QWidget* parent, ListBox& c) {
     return list;
 }
 
-QWidget* FormBinder::makeCombo(QWidget* parent, ListBox& c) {
+QWidget* FormBinder::makeCombo(QWidget* parent, ComboBox& c) {
     auto* combo = new QComboBox(parent);
-    QObject::connect(combo, &QComboBox::currentIndexChanged, [&c](int row) { c.ListIndex = row; });
+    QObject::connect(combo, &QComboBox::activated, [&c](int index) { c.ListIndex = index; });
     widgets_[&c] = combo;
-    draws_.push_back([this, &c, combo] { drawCombo(c, combo, twips_); });
+    draws_.push_back([this, &c, combo] { drawList(c, combo, twips_); });
     return combo;
 }
 
@@ -198,6 +201,8 @@ void FormBinder::onClick(const Control& control, std::function<void()> handler) 
         QObject::connect(button, &QAbstractButton::clicked, runIt);
     } else if (auto* label = dynamic_cast<ClickLabel*>(w)) {
         label->clicked = runIt;
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QObject::connect(combo, &QComboBox::activated, runIt);
     } else {
         throw std::invalid_argument("a click handler for \"" + control.Caption +
                                     "\", whose widget " +

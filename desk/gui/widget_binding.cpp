@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "platform/qt/qt_text.h"
 
@@ -82,35 +83,29 @@ void drawOption(const OptionButton& c, QWidget* w, const Twips& t) {
 void drawList(const ListBox& c, QWidget* w, const Twips& t) {
     drawControl(c, w, t);
     auto* list = qobject_cast<QListWidget*>(w);
-    if (!list) return;
-    bool same = list->count() == static_cast<int>(c.Items.size());
-    for (int i = 0; same && i < list->count(); ++i)
-        same = list->item(i)->text() == toQt(c.Items[i]);
-    if (!same) {
-        const QSignalBlocker block(list);
-        list->clear();
-        for (const auto& item : c.Items) list->addItem(toQt(item));
-    }
-    if (list->currentRow() != c.ListIndex) {
-        const QSignalBlocker block(list);
-        list->setCurrentRow(c.ListIndex);
-    }
-}
-
-void drawCombo(const ListBox& c, QWidget* w, const Twips& t) {
-    drawControl(c, w, t);
     auto* combo = qobject_cast<QComboBox*>(w);
-    if (!combo) return;
-    const QSignalBlocker block(combo);  // the program's own change is no choice of the user's
-    bool same = combo->count() == static_cast<int>(c.Items.size());
-    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == toQt(c.Items[i]);
+    if (!list && !combo) return;
+    const QSignalBlocker block(w);  // the program's own change is no choice of the user's
+    const int count = list ? list->count() : combo->count();
+    const auto shown = [&](int i) { return list ? list->item(i)->text() : combo->itemText(i); };
+    bool same = count == static_cast<int>(c.Items.size());
+    for (int i = 0; same && i < count; ++i) same = shown(i) == toQt(c.Items[i]);
     if (!same) {
-        combo->clear();
-        for (const auto& item : c.Items) combo->addItem(toQt(item));
-        if (auto* view = qobject_cast<QListView*>(combo->view()))
-            for (int i = 0; i < combo->count(); ++i) view->setRowHidden(i, c.Items[i].empty());
+        QStringList items;
+        for (const auto& item : c.Items) items << toQt(item);
+        if (list) {
+            list->clear();
+            list->addItems(items);
+        } else {
+            combo->clear();
+            combo->addItems(items);
+            // A drop-down list offers only the entries that have a text.
+            if (auto* view = qobject_cast<QListView*>(combo->view()))
+                for (int i = 0; i < combo->count(); ++i) view->setRowHidden(i, c.Items[i].empty());
+        }
     }
-    if (combo->currentIndex() != c.ListIndex) combo->setCurrentIndex(c.ListIndex);
+    if (list && list->currentRow() != c.ListIndex) list->setCurrentRow(c.ListIndex);
+    if (combo && combo->currentIndex() != c.ListIndex) combo->setCurrentIndex(c.ListIndex);
 }
 
 void drawMenu(const MenuItem& m, QAction* a) {

@@ -7,7 +7,7 @@
 
 namespace plix {
 
-WindowView::WindowView(WindowSet& set, FormControl& form)
+WindowBase::WindowBase(WindowSetBase& set, FormControl& form)
     : set_(set),
       form_(form),
       binder_([&set](const std::function<void()>& h) { set.run(h); }),
@@ -15,11 +15,13 @@ WindowView::WindowView(WindowSet& set, FormControl& form)
     setCentralWidget(new QWidget(this));
 }
 
+void WindowBase::run(const std::function<void()>& handler) { set_.run(handler); }
+
+WindowView::WindowView(WindowSet& set, FormControl& form) : WindowBase(set, form), set_(set) {}
+
 Desk& WindowView::desk() const { return set_.desk(); }
 
-void WindowView::run(const std::function<void()>& handler) { set_.run(handler); }
-
-void WindowView::draw() {
+void WindowBase::draw() {
     if (!form_.Visible) {
         drawHidden();
         return;
@@ -41,11 +43,11 @@ void WindowView::draw() {
     takeFocus();
 }
 
-void WindowView::drawHidden() {
+void WindowBase::drawHidden() {
     if (isVisible()) hide();
 }
 
-void WindowView::drawFrame() {
+void WindowBase::drawFrame() {
     const QString caption = toQt(form_.Caption);
     if (windowTitle() != caption) setWindowTitle(caption);
     const Twips& t = twips();
@@ -66,13 +68,13 @@ void WindowView::drawFrame() {
 }
 
 // Moves the keyboard focus where the logic asked for it (SetFocus).
-void WindowView::takeFocus() {
+void WindowBase::takeFocus() {
     if (!form_.Focus) return;
     if (QWidget* widget = widgetOf(form_.Focus)) widget->setFocus();
     form_.Focus = nullptr;
 }
 
-void WindowView::closeEvent(QCloseEvent* event) {
+void WindowBase::closeEvent(QCloseEvent* event) {
     bool close = false;
     run([this, &close] { close = closeBox(); });
     if (close)
@@ -81,21 +83,21 @@ void WindowView::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void WindowView::moveEvent(QMoveEvent* event) {
+void WindowBase::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     form_.Left = twips().twips(x());
     form_.Top = twips().twips(y());
     placedAt_ = QPoint(form_.Left, form_.Top);
 }
 
-void WindowView::resizeEvent(QResizeEvent* event) {
+void WindowBase::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     form_.Width = twips().twips(width());
     form_.Height = twips().twips(height());
     placedSize_ = QSize(form_.Width, form_.Height);
 }
 
-void WindowView::changeEvent(QEvent* event) {
+void WindowBase::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
     form_.State = isMinimized()   ? WindowState::Minimized

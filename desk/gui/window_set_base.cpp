@@ -1,0 +1,42 @@
+#include <QApplication>
+
+#include "desk/gui/window_set.h"
+#include "platform/qt/qt_event_pump.h"
+
+namespace plix {
+
+WindowSetBase::~WindowSetBase() = default;
+
+void WindowSetBase::run(const std::function<void()>& handler) {
+    handler();
+    redraw();
+}
+
+void WindowSetBase::redraw() {
+    if (programEnded()) {
+        if (!quitting_) {
+            quitting_ = true;
+            for (auto& v : views_) v->hide();
+            QApplication::quit();
+        }
+        return;
+    }
+    followLanguage();
+    for (auto& v : views_) v->draw();
+    if (Scheduler* s = scheduler()) s->sync();
+}
+
+void WindowSetBase::drawBefore(QtEventPump& pump) {
+    pump.setDraw([this] { redraw(); });
+}
+
+// Qt's own texts (the standard buttons of message boxes and dialogs) speak
+// the language the language table is in.
+void WindowSetBase::followLanguage() {
+    const std::string code = languageCode();
+    if (code.empty() || code == language_) return;
+    language_ = code;
+    translations_.use(code);
+}
+
+}  // namespace plix
