@@ -209,6 +209,7 @@ void veltolev_cupdate_Click(Desk& d) {
     s.SupplierNumber = number;
     s.SupplierList[kNumberSlot] = numText(number);
     w.lleva.Visible = false;
+    w.lcred.Caption = s.SupplierList[kCreditSlot];  // the new member's credit state
     w.cdelete.Visible = w.cupdate.Enabled;
     s.PageOffset = 0;
     storeSupplierRecord(d);  // the new number must survive whatever comes next

@@ -140,7 +140,9 @@ void Timer2_Timer(Desk& d) {
     if (s.StartupStep == 500) {
         if (s.InboxLoaded == 0) {
             f.ltest.Visible = true;
-            f.ltest.Caption = s.OnlineFlag != 1 ? s.LanguageTable[105] : s.LanguageTable[36];
+            // Without a membership there is no inbox to be empty: say so.
+            const int line = s.OnlineFlag != 1 ? 105 : s.SupplierNumber == 0 ? 104 : 36;
+            f.ltest.Caption = s.LanguageTable[line];
             // (and the reactions window, once built, is hidden)
         }
         if (s.ConnectState == 2 && s.SupplierNumber != 0) getvraag(d);

@@ -76,6 +76,7 @@ TEST_F(SupplierWindowTest, ANewcomerRegistersAndTheNumberSurvivesARestart) {
          {"%3CTegel%20%26%20Co%3E", "%3C%7CDe%20Bank%7C%7C%3E", "%3Cproef%3E%3C%3E%3C0%3E"})
         EXPECT_NE(sent.find(part), std::string::npos) << part;
     EXPECT_EQ(st.SupplierNumber, 12345678);
+    EXPECT_EQ(w.lcred.Caption, "proef");
 
     // Stored at once, with its check value and without the password.
     const DeskState again = restarted();

@@ -118,6 +118,7 @@ TEST_F(TimersTest, NotYetAMemberGetsTheSupplierWindowForTheRegistration) {
     EXPECT_EQ(fakes.messages.shown.back().text, "Register first");
     EXPECT_EQ(market.count("chkl03"), 0);
     EXPECT_FALSE(velto.splix.Enabled);
+    EXPECT_EQ(velto.ltest.Caption, "No PLIX member yet");  // not "no requests"
     second();
     EXPECT_EQ(st.FrontPanel, 7);
 
