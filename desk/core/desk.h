@@ -11,6 +11,9 @@
 #include "desk/forms/veltoflt_form.h"
 #include "desk/forms/veltolev_form.h"
 #include "desk/forms/veltolog_form.h"
+#include "desk/forms/veltooff_form.h"
+#include "desk/forms/veltorsp_form.h"
+#include "desk/forms/veltovo_form.h"
 #include "platform/services.h"
 
 namespace plix {
@@ -31,6 +34,9 @@ struct Desk {
     // Every window's controls, one line per window; each struct is in desk/forms.
     VeltoForm velto;
     VeltologForm veltolog;
+    VeltorspForm veltorsp;
+    VeltooffForm veltooff;
+    VeltovoForm veltovo;
     VeltolevForm veltolev;
     VeltofltForm veltoflt;
 

@@ -73,6 +73,11 @@ QLabel* FormBinder::makeClickLabel(QWidget* parent, Label& c) {
     return label;
 }
 
+void FormBinder::add(const void* control, QWidget* w, std::function<void()> draw) {
+    widgets_[control] = w;
+    draws_.push_back(std::move(draw));
+}
+
 void FormBinder::buddy(const Label& label, const Control& control) {
     if (auto* l = qobject_cast<QLabel*>(widgetOf(&label))) l->setBuddy(widgetOf(&control));
 }

@@ -4,6 +4,9 @@
 #include "desk/gui/veltoflt_view.h"
 #include "desk/gui/veltolev_view.h"
 #include "desk/gui/veltolog_view.h"
+#include "desk/gui/veltooff_view.h"
+#include "desk/gui/veltorsp_view.h"
+#include "desk/gui/veltovo_view.h"
 
 namespace plix {
 
@@ -11,6 +14,9 @@ WindowSet::WindowSet(Desk& desk) : d_(desk) {
     // Every window of the program, one line each; the main window first.
     add<VeltoView>();
     add<VeltologView>();
+    add<VeltorspView>();
+    add<VeltooffView>();
+    add<VeltovoView>();
     add<VeltolevView>();
     add<VeltofltView>();
 }

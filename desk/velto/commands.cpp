@@ -3,6 +3,8 @@
 #include "desk/core/veltolog.h"
 #include "desk/profile/veltoflt.h"
 #include "desk/profile/veltolev.h"
+#include "desk/trade/veltooff.h"
+#include "desk/trade/veltorsp.h"
 #include "desk/velto/startup.h"
 
 namespace plix {
@@ -20,6 +22,8 @@ constexpr OtherWindow kOtherWindows[] = {
     {veltoflt_Unload, veltoflt_Timers},
     {veltolev_Unload, veltolev_Timers},
     {veltolog_Unload, veltolog_Timers},
+    {veltooff_Unload, veltooff_Timers},
+    {veltorsp_Unload, veltorsp_Timers},
 };
 
 }  // namespace

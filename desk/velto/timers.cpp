@@ -52,8 +52,10 @@ void Timer1_Timer(Desk& d) {
         picture = false;
         s.FrontPanel = 3;
     }
-    // The reactions (4), offer (5) and server (6, and the help menu is
-    // disabled) windows join here as they are built.
+    if (d.veltorsp.form.Visible) s.FrontPanel = 4;
+    if (d.veltooff.form.Visible) s.FrontPanel = 5;
+    // The server window (6, and the help menu is disabled) joins here when
+    // it is built.
     if (d.veltolev.form.Visible) s.FrontPanel = 7;
     if (d.veltoflt.form.Visible) s.FrontPanel = 8;
     f.Picture1.Visible = picture;
@@ -125,9 +127,15 @@ void Timer2_Timer(Desk& d) {
     // under it (the end of the sequence) wait for it to close.
     const bool boxOpen = anyBoxOpen(d.os.messages);
 
-    // The reactions window's watch comes first here when that window is built:
-    // while it is open ReactionsWatch is 1; once it closes, the main window
-    // goes back to SavedLeft/SavedTop.
+    // While the reactions window is open the main window stands beside it;
+    // once it closes, the main window goes back to where it was.
+    if (d.veltorsp.form.Visible) {
+        s.ReactionsWatch = 1;
+    } else if (s.ReactionsWatch == 1) {
+        s.ReactionsWatch = 0;
+        f.form.Left = s.SavedLeft;
+        f.form.Top = s.SavedTop;
+    }
 
     if (s.StartupStep == 299) {
         s.StartupStep = 0;
@@ -143,7 +151,7 @@ void Timer2_Timer(Desk& d) {
             // Without a membership there is no inbox to be empty: say so.
             const int line = s.OnlineFlag != 1 ? 105 : s.SupplierNumber == 0 ? 104 : 36;
             f.ltest.Caption = s.LanguageTable[line];
-            // (and the reactions window, once built, is hidden)
+            d.veltorsp.form.Visible = false;
         }
         if (s.ConnectState == 2 && s.SupplierNumber != 0) getvraag(d);
         s.StartupStep = 499;
