@@ -11,7 +11,9 @@
 #include "desk/forms/velto_form.h"
 #include "desk/forms/veltoaut_form.h"
 #include "desk/forms/veltochatl_form.h"
+#include "desk/forms/veltoflt_form.h"
 #include "desk/forms/veltohlp1_form.h"
+#include "desk/forms/veltolev_form.h"
 #include "desk/forms/veltolog_form.h"
 #include "desk/forms/veltooff_form.h"
 #include "desk/forms/veltorsp_form.h"
@@ -49,6 +51,8 @@ struct Desk {
     VeltorspForm veltorsp;
     VeltooffForm veltooff;
     VeltovoForm veltovo;
+    VeltolevForm veltolev;
+    VeltofltForm veltoflt;
 
     Services os;
     std::filesystem::path folder;

@@ -103,8 +103,6 @@ void VeltoView::wireWindows() {
     Desk& d = desk();
     VeltoForm& f = d.velto;
     FormBinder& b = binder();
-    b.onMenu(f.leverancier, [&d] { leverancier_Click(d); });
-    b.onMenu(f.filter, [&d] { filter_Click(d); });
     b.onMenu(f.serverinfo, [&d] { serverinfo_Click(d); });
     b.onMenu(f.aut, [&d] { aut_Click(d); });
     b.onMenu(f.directchat, [&d] { directchat_Click(d); });

@@ -3,7 +3,9 @@
 #include "desk/gui/velto_view.h"
 #include "desk/gui/veltoaut_view.h"
 #include "desk/gui/veltochatl_view.h"
+#include "desk/gui/veltoflt_view.h"
 #include "desk/gui/veltohlp1_view.h"
+#include "desk/gui/veltolev_view.h"
 #include "desk/gui/veltolog_view.h"
 #include "desk/gui/veltooff_view.h"
 #include "desk/gui/veltorsp_view.h"
@@ -23,6 +25,8 @@ WindowSet::WindowSet(Desk& desk) : d_(desk) {
     add<VeltorspView>();
     add<VeltooffView>();
     add<VeltovoView>();
+    add<VeltolevView>();
+    add<VeltofltView>();
 }
 
 WindowSet::~WindowSet() = default;

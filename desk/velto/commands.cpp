@@ -4,6 +4,8 @@
 #include "desk/core/veltolog.h"
 #include "desk/lang/veltohlp1.h"
 #include "desk/lang/veltosrv.h"
+#include "desk/profile/veltoflt.h"
+#include "desk/profile/veltolev.h"
 #include "desk/trade/veltooff.h"
 #include "desk/trade/veltorsp.h"
 #include "desk/velto/startup.h"
@@ -22,6 +24,8 @@ struct OtherWindow {
 constexpr OtherWindow kOtherWindows[] = {
     {veltochatl_Unload, veltochatl_Timers},
     {veltohlp1_Unload, veltohlp1_Timers},
+    {veltoflt_Unload, veltoflt_Timers},
+    {veltolev_Unload, veltolev_Timers},
     {veltolog_Unload, veltolog_Timers},
     {veltooff_Unload, veltooff_Timers},
     {veltorsp_Unload, veltorsp_Timers},

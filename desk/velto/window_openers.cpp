@@ -9,21 +9,6 @@
 
 namespace plix {
 
-void leverancier_Click(Desk& d) {
-    d.st.IdleTicks = 0;
-    unloadall(d);
-    d.st.WindowFetchAllowed = 1;
-    clrscr(d);
-    // The supplier window opens here.
-}
-
-void filter_Click(Desk& d) {
-    d.st.IdleTicks = 0;
-    unloadall(d);
-    d.st.WindowFetchAllowed = 1;
-    // The filter window opens here.
-}
-
 void serverinfo_Click(Desk& d) {
     d.st.IdleTicks = 0;
     clrscr(d);

@@ -1,13 +1,10 @@
 #pragma once
-// The main window's menu items that open the other windows and the web site.
+// The main window's menu items that open the other windows and the web site
+// (the supplier and filter windows: desk/velto/profile_menu.h).
 #include "desk/core/desk.h"
 
 namespace plix {
 
-// Menu "Supplier": the supplier window, allowed to fetch.
-void leverancier_Click(Desk& d);
-// Menu "Filters": the filter window, allowed to fetch.
-void filter_Click(Desk& d);
 // Pop-up item "Server": the server settings window.
 void serverinfo_Click(Desk& d);
 // Pop-up item "Automatic startup": the autostart window.

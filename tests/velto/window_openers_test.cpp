@@ -65,17 +65,5 @@ TEST_F(WindowOpenersTest, ChatAndWebSite) {
     EXPECT_EQ(fakes.urls.opened, (std::vector<std::string>{"http://www.plix.test:8080/"}));
 }
 
-TEST_F(WindowOpenersTest, SupplierAndFilterLetTheirWindowsFetch) {
-    velto.fr_vraag.Visible = true;
-    leverancier_Click(desk);
-    EXPECT_EQ(st.WindowFetchAllowed, 1);
-    EXPECT_FALSE(velto.fr_vraag.Visible);
-    st.WindowFetchAllowed = 0;
-    st.FilterArmed = 1;
-    filter_Click(desk);
-    EXPECT_EQ(st.WindowFetchAllowed, 1);
-    EXPECT_EQ(st.FilterArmed, 0);
-}
-
 }  // namespace
 }  // namespace plix::testing
