@@ -11,9 +11,6 @@ namespace plix {
 
 constexpr int kDefaultColour = -1;
 
-// The key code of Enter, as a KeyPress handler receives it.
-inline constexpr int kEnterKey = 13;
-
 struct Control {
     std::string Caption;
     bool Visible = true;

@@ -43,7 +43,7 @@ void splix_Click(Desk& d) {
     f.frsystem.Visible = true;
     f.frsystem.Height = 4215;
     // Without a language file the design's captions stay.
-    if (!s.LanguageTable[52].empty()) f.llab[kCreditLabel].Caption = s.LanguageTable[52];
+    if (!s.LanguageTable[52].empty()) f.llab[kSettingsCreditLabel].Caption = s.LanguageTable[52];
     if (!s.LanguageTable[83].empty()) f.lgsm.Caption = s.LanguageTable[83];
     contest(d);
     if (s.ProgramEnded) return;  // the user took the update the server offered

@@ -9,7 +9,7 @@
 namespace plix {
 
 // The llab label beside the credit state; opening the panel gives it entry 52.
-constexpr int kCreditLabel = 4;
+constexpr int kSettingsCreditLabel = 4;
 
 // Menu "System-PLIX": hides the request list, tests the connection, fetches
 // the supplier record when connected and shows the panel filled from the

@@ -58,13 +58,13 @@ protected:
     }
 
     // pxini.dat as a logged-in supplier leaves it: number, check value,
-    // the sound (soundOn), a 10-second poll, room for every request.
+    // sound on, a 10-second poll, room for every request.
     void storeLogin() {
         std::string record(1024, ' ');
         record.replace(30, supplier.size(), supplier);
         record[38] = '\x01';
         std::array<std::string, 30> supplierItems{};
-        supplierItems[27] = soundOn ? "ja" : "nee";
+        supplierItems[27] = "ja";
         writeInto(record, 40, 800, buildItemList(supplierItems));
         std::array<std::string, 21> systemItems{};
         systemItems[0] = "5";
@@ -115,7 +115,6 @@ protected:
     }
 
     std::string supplier;
-    bool soundOn = true;  // the alert sound as the record starts with
 };
 
 }  // namespace plix::testing

@@ -35,7 +35,7 @@ TEST_F(SettingsPanelTest, OpeningShowsThePanelFilledFromTheSettings) {
     EXPECT_EQ(velto.frsystem.Height, 4215);
     EXPECT_FALSE(velto.extra.Enabled || velto.setup.Enabled || velto.vragen.Enabled);
     EXPECT_EQ(market.count("ctrl01"), 1);  // the connection test
-    EXPECT_EQ(velto.llab[kCreditLabel].Caption, "Credit");
+    EXPECT_EQ(velto.llab[kSettingsCreditLabel].Caption, "Credit");
     EXPECT_EQ(velto.lgsm.Caption, "SMS alert");
     EXPECT_EQ(velto.tsys[0].Text, "7");
     EXPECT_EQ(velto.tsys[1].Text, "25");
@@ -75,7 +75,8 @@ TEST_F(SettingsPanelTest, CheckBoxesWriteTheirItemsAndUploadSendsElevenValues) {
     velto.tsys[2].Text = "a>b";  // a ">" would end the item early and shift the rest
     market.urls.clear();
     cupdate_Click(desk);
-    ASSERT_EQ(market.keys(), (std::vector<std::string>{"ctrl09"}));
+    // Sent, then the supplier record fetched again.
+    ASSERT_EQ(market.keys(), (std::vector<std::string>{"ctrl09", "ctrl04"}));
     EXPECT_EQ(market.urls[0],
               "http://srv.test/plix_ctrl.php?CD=09&ID_LV=4711&CTR=%3C9%3E%3C25%3E%3Cab%3E%3C12%3E"
               "%3Cnee%3E%3Cnee%3E%3Cja%3E%3Cnee%3E%3Cja%3E%3Cproef%3E%3C%3E");
