@@ -14,7 +14,7 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_scheduler.h"
-#include "platform/qt/qt_sound.h"
+#include "platform/qt/lazy_sound.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
 #include "platform/qt/quit_signals.h"
@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     plix::QtUrlOpener urls;
     plix::CurlHttpClient http;
     plix::LinuxNetworkProbe network;
-    plix::QtSound sound;
+    // The alert sound's module is loaded when the first alert sounds.
+    plix::LazySound sound(QApplication::applicationDirPath() + "/" + plix::kSoundModule);
 
     plix::Services services;
     services.scheduler = &scheduler;
@@ -49,12 +50,13 @@ int main(int argc, char** argv) {
     config.folder = QDir::currentPath().toStdString();
     plix::Desk desk(services, config);
 
-    // Every window, drawn again after each event handler and timer tick, and
-    // before a fetch lets waiting events through.
+    // Every window, drawn again (what changed) after each event handler and
+    // timer tick, and before a fetch. Every handler runs through the window
+    // set, which holds it while a fetch waits.
     plix::WindowSet windows(desk);
     plix::VeltoView& window = windows.view<plix::VeltoView>();
     windows.drawBefore(events);
-    scheduler.setAfterTick([&windows] { windows.redraw(); });
+    scheduler.setRunner([&windows](const std::function<void()>& tick) { windows.run(tick); });
 
     // Boxes stand on the main window, so the window never covers one.
     messages.setParent(&window);
@@ -73,8 +75,7 @@ int main(int argc, char** argv) {
     // A SIGTERM from the session (Linux has no "cancel" for it) saves and quits
     // as the end of the desktop session does.
     plix::QuitSignals quitSignals([&desk, &windows] {
-        plix::Form_QueryUnload(desk, plix::UnloadMode::SystemShutdown);
-        windows.redraw();
+        windows.run([&desk] { plix::Form_QueryUnload(desk, plix::UnloadMode::SystemShutdown); });
     });
 
     plix::Form_Load(desk);

@@ -16,9 +16,16 @@ WindowSet::WindowSet(Desk& desk) : d_(desk) {
 
 WindowSet::~WindowSet() = default;
 
-void WindowSet::run(const std::function<void()>& handler) {
-    handler();
-    redraw();
+bool WindowSet::run(const std::function<void()>& handler) {
+    const auto handle = [this, handler] {
+        // Ticks that only counted while their timer slept come first.
+        if (d_.os.scheduler) d_.os.scheduler->catchUp();
+        handler();
+        redraw();
+    };
+    if (d_.os.events) return d_.os.events->runHandler(handle);
+    handle();
+    return true;
 }
 
 void WindowSet::redraw() {

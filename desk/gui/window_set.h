@@ -26,14 +26,17 @@ public:
 
     Desk& desk() const { return d_; }
 
-    // Runs an event handler of any window, then redraws.
-    void run(const std::function<void()>& handler);
-    // Draws every window (hidden ones only hide), takes up timer changes, and
-    // ends the program when the logic asked for it.
+    // Runs an event handler of any window (a click, a menu command, a timer
+    // tick, the close box), then redraws. Every handler of the program comes
+    // through here and so through the event pump: while a fetch waits, it is
+    // held and runs after the fetch returns (returns false then).
+    bool run(const std::function<void()>& handler);
+    // Draws what changed in every shown window (hidden ones only hide), takes
+    // up timer changes, and ends the program when the logic asked for it.
     void redraw();
     // The pump draws before it lets waiting events through, so what the logic
-    // set before a blocking call (the hourglass, a status line) is on screen
-    // while it blocks.
+    // set before a fetch (the hourglass, a status line) is on screen while it
+    // waits.
     void drawBefore(QtEventPump& pump);
 
     // The view of one window; every window has exactly one.
