@@ -13,13 +13,14 @@ layers=(
   "platform server/src"
   "platform/testing platform/linux platform/qt"
   "desk/forms"
-  "desk/core"
+  "desk/core inst/forms"
   "desk/lang"
   "desk/net"
   "desk/inbox"
   "desk/profile desk/trade desk/chat"
-  "desk/velto"
-  "desk/gui inst"
+  "desk/velto inst"
+  "desk/gui"
+  "inst/gui"
   "tools"
 )
 checked=(text platform server/src desk inst tools)

@@ -47,6 +47,10 @@ if [ -x build/server/plixsrv ]; then
     build/tools/plixdesk-seed --sound --poll 5 "$work" "$(demo_value demo_id_lv)" "$(demo_value demo_check)"
     echo "Demo login (menu Extra > login): name $(demo_value demo_login), password $(demo_value demo_password)"
   fi
+  echo "Customer page, to post a request as a customer: $(demo_value customer_page)"
+  if [ -n "$(demo_value demo_request_page)" ]; then
+    echo "A demo request's own page (conversation, offer, chat): $(demo_value demo_request_page)"
+  fi
 fi
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

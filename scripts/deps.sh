@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need.
+# Installs the Debian packages that building, testing and running need
+# (dpkg-dev, lintian and desktop-file-utils make and check the installer's
+# files and the Debian package).
 # Quick when everything is already there: apt-get runs only for what is missing.
 set -euo pipefail
 
@@ -12,7 +14,13 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick curl dbus-daemon
   libssl-dev
+  chromium
+  dpkg-dev lintian desktop-file-utils
 )
+# Node.js and npm for the browser tests: the machine's own when it has them.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 # The server benchmark compares plixsrv with nginx under wrk: `scripts/deps.sh bench`.
 if [ "${1:-}" = "bench" ]; then
   packages+=(wrk nginx python3)
@@ -29,4 +37,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# puppeteer-core for the browser tests, exactly as pinned in the lock file; it
+# drives Debian's chromium and downloads no browser of its own.
+browser_tests="$(cd "$(dirname "$0")/.." && pwd)/server/tests/browser"
+if ! cmp -s "$browser_tests/package-lock.json" "$browser_tests/node_modules/.plix-installed-lock" 2>/dev/null; then
+  (cd "$browser_tests" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
+  cp "$browser_tests/package-lock.json" "$browser_tests/node_modules/.plix-installed-lock"
 fi

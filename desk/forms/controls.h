@@ -57,6 +57,9 @@ struct ListBox : Control {
     bool operator==(const ListBox&) const = default;
 };
 
+// A drop-down list; Items and ListIndex as in a list box.
+struct ComboBox : ListBox {};
+
 struct MenuItem {
     std::string Caption;
     bool Visible = true;

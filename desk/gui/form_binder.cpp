@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,11 +47,14 @@ double screenDpi() {
 FormBinder::FormBinder(std::function<void(const std::function<void()>&)> run)
     : run_(std::move(run)), twips_(screenDpi()) {}
 
-void FormBinder::bind(Control& c, QWidget* w) {
+void FormBinder::bind(Control& c, QWidget* w, std::function<void()> drawValue) {
     // A picture drawn as a label shows no markup either.
     if (auto* label = qobject_cast<QLabel*>(w)) label->setTextFormat(Qt::PlainText);
     widgets_[&c] = w;
     addDraw(c, [this, &c, w] { drawControl(c, w, twips_); });
+    // What only the view knows of cannot be compared here: it draws each time
+    // (the view's own drawing keeps it cheap).
+    if (drawValue) draws_.push_back(std::move(drawValue));
 }
 
 QLabel* FormBinder::makeLabel(QWidget* parent, Label& c) {
@@ -161,6 +165,17 @@ QWidget* FormBinder::makeList(QWidget* parent, ListBox& c) {
     return list;
 }
 
+QWidget* FormBinder::makeCombo(QWidget* parent, ComboBox& c) {
+    auto* combo = new QComboBox(parent);
+    widgets_[&c] = combo;
+    const auto drawn = addDraw(c, [this, &c, combo] { drawList(c, combo, twips_); });
+    QObject::connect(combo, &QComboBox::activated, [&c, drawn](int index) {
+        c.ListIndex = index;
+        drawn->reset();
+    });
+    return combo;
+}
+
 QAction* FormBinder::addItem(QMenu* menu, MenuItem& item) {
     QAction* a = item.Separator ? menu->addSeparator() : menu->addAction(QString());
     bindMenu(item, a);
@@ -201,6 +216,8 @@ void FormBinder::onClick(const Control& control, std::function<void()> handler) 
         QObject::connect(button, &QAbstractButton::clicked, runIt);
     } else if (auto* label = dynamic_cast<ClickLabel*>(w)) {
         label->clicked = runIt;
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QObject::connect(combo, &QComboBox::activated, runIt);
     } else {
         throw std::invalid_argument("a click handler for \"" + control.Caption +
                                     "\", whose widget " +

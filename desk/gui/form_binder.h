@@ -35,11 +35,17 @@ public:
         bind(c, w);
         return w;
     }
-    void bind(Control& c, QWidget* w);
+    // Binds a widget the view made: the control's place, state and caption
+    // are drawn onto it, then drawValue (if any) draws what only the view
+    // knows how to show (a path in the file system's encoding, say).
+    void bind(Control& c, QWidget* w, std::function<void()> drawValue = {});
     QWidget* makeText(QWidget* parent, TextBox& c, bool multiLine = false);
     QWidget* makeCheck(QWidget* parent, CheckBox& c);
     QWidget* makeOption(QWidget* parent, OptionButton& c);
     QWidget* makeList(QWidget* parent, ListBox& c);
+    // A drop-down list; the user's choice goes to ListIndex before a click
+    // handler runs.
+    QWidget* makeCombo(QWidget* parent, ComboBox& c);
     // A label; a clickable one reports clicks, as the request rows need.
     QLabel* makeLabel(QWidget* parent, Label& c);
     QLabel* makeClickLabel(QWidget* parent, Label& c);

@@ -1,8 +1,11 @@
 // plixdesk: keeps a supplier in touch with the PLIX marketplace.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 
 #include "desk/core/desk.h"
+#include "desk/core/work_folder.h"
+#include "desk/core/xdg_dirs.h"
 #include "desk/gui/velto_view.h"
 #include "desk/gui/window_set.h"
 #include "desk/velto/startup.h"
@@ -47,7 +50,10 @@ int main(int argc, char** argv) {
     services.sound = &sound;
 
     plix::DeskConfig config;
-    config.folder = QDir::currentPath().toStdString();
+    config.folder = plix::chooseWorkFolder(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        QFile::encodeName(QDir::currentPath()).toStdString(), plix::xdgDirsFromEnvironment().home);
+    QDir::setCurrent(QFile::decodeName(config.folder.c_str()));
     plix::Desk desk(services, config);
 
     // Every window, drawn again (what changed) after each event handler and

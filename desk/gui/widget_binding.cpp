@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "platform/qt/qt_text.h"
 
@@ -80,19 +82,26 @@ void drawOption(const OptionButton& c, QWidget* w, const Twips& t) {
 void drawList(const ListBox& c, QWidget* w, const Twips& t) {
     drawControl(c, w, t);
     auto* list = qobject_cast<QListWidget*>(w);
-    if (!list) return;
-    bool same = list->count() == static_cast<int>(c.Items.size());
-    for (int i = 0; same && i < list->count(); ++i)
-        same = list->item(i)->text() == toQt(c.Items[i]);
+    auto* combo = qobject_cast<QComboBox*>(w);
+    if (!list && !combo) return;
+    const QSignalBlocker block(w);  // the program's own change is no choice of the user's
+    const int count = list ? list->count() : combo->count();
+    const auto shown = [&](int i) { return list ? list->item(i)->text() : combo->itemText(i); };
+    bool same = count == static_cast<int>(c.Items.size());
+    for (int i = 0; same && i < count; ++i) same = shown(i) == toQt(c.Items[i]);
     if (!same) {
-        const QSignalBlocker block(list);
-        list->clear();
-        for (const auto& item : c.Items) list->addItem(toQt(item));
+        QStringList items;
+        for (const auto& item : c.Items) items << toQt(item);
+        if (list) {
+            list->clear();
+            list->addItems(items);
+        } else {
+            combo->clear();
+            combo->addItems(items);
+        }
     }
-    if (list->currentRow() != c.ListIndex) {
-        const QSignalBlocker block(list);
-        list->setCurrentRow(c.ListIndex);
-    }
+    if (list && list->currentRow() != c.ListIndex) list->setCurrentRow(c.ListIndex);
+    if (combo && combo->currentIndex() != c.ListIndex) combo->setCurrentIndex(c.ListIndex);
 }
 
 void drawMenu(const MenuItem& m, QAction* a) {

@@ -35,6 +35,7 @@ void drawControl(const Control& c, QWidget* w, const Twips& t);
 void drawLabel(const Label& c, QLabel* w, const Twips& t);
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t);
 void drawOption(const OptionButton& c, QWidget* w, const Twips& t);
+// A list box or a drop-down list: its lines, and the chosen one.
 void drawList(const ListBox& c, QWidget* w, const Twips& t);
 void drawMenu(const MenuItem& m, QAction* a);
 

@@ -9,7 +9,7 @@
 
 namespace plix {
 
-WindowView::WindowView(WindowSet& set, FormControl& form)
+WindowBase::WindowBase(WindowSetBase& set, FormControl& form)
     : set_(set),
       form_(form),
       binder_([&set](const std::function<void()>& h) { set.run(h); }),
@@ -17,11 +17,13 @@ WindowView::WindowView(WindowSet& set, FormControl& form)
     setCentralWidget(new QWidget(this));
 }
 
+bool WindowBase::run(const std::function<void()>& handler) { return set_.run(handler); }
+
+WindowView::WindowView(WindowSet& set, FormControl& form) : WindowBase(set, form), set_(set) {}
+
 Desk& WindowView::desk() const { return set_.desk(); }
 
-bool WindowView::run(const std::function<void()>& handler) { return set_.run(handler); }
-
-void WindowView::draw() {
+void WindowBase::draw() {
     if (!form_.Visible) {
         drawHidden();
         return;
@@ -43,11 +45,11 @@ void WindowView::draw() {
     takeFocus();
 }
 
-void WindowView::drawHidden() {
+void WindowBase::drawHidden() {
     if (isVisible()) hide();
 }
 
-void WindowView::drawFrame() {
+void WindowBase::drawFrame() {
     if (form_.Caption != drawnCaption_) {
         drawnCaption_ = form_.Caption;
         setWindowTitle(toQt(form_.Caption));
@@ -71,7 +73,7 @@ void WindowView::drawFrame() {
 }
 
 // Moves the keyboard focus where the logic asked for it (SetFocus).
-void WindowView::takeFocus() {
+void WindowBase::takeFocus() {
     if (!form_.Focus) return;
     if (QWidget* widget = widgetOf(form_.Focus)) widget->setFocus();
     form_.Focus = nullptr;
@@ -79,7 +81,7 @@ void WindowView::takeFocus() {
 
 // While a fetch waits the close box's procedure runs after it, and the
 // window closes then if the procedure says so.
-void WindowView::closeEvent(QCloseEvent* event) {
+void WindowBase::closeEvent(QCloseEvent* event) {
     auto answer = std::make_shared<std::pair<bool, bool>>();  // close, answered late
     const bool now = run([this, answer] {
         answer->first = closeBox();
@@ -92,21 +94,21 @@ void WindowView::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void WindowView::moveEvent(QMoveEvent* event) {
+void WindowBase::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     form_.Left = twips().twips(x());
     form_.Top = twips().twips(y());
     placedAt_ = QPoint(form_.Left, form_.Top);
 }
 
-void WindowView::resizeEvent(QResizeEvent* event) {
+void WindowBase::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     form_.Width = twips().twips(width());
     form_.Height = twips().twips(height());
     placedSize_ = QSize(form_.Width, form_.Height);
 }
 
-void WindowView::changeEvent(QEvent* event) {
+void WindowBase::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
     form_.State = isMinimized()   ? WindowState::Minimized

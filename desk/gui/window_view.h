@@ -1,10 +1,14 @@
 #pragma once
-// The base of every window's view. A view builds its widgets from its
-// window's struct in Desk, draws the frame (caption, place and size in twips,
-// shown, minimised or hidden, mouse pointer, focus) and its controls from it,
-// and runs its event handlers through the window set, which redraws every
-// window after each one. The user's own moving, resizing and minimising of a
-// window go back into its frame.
+// The base of every window's view, in both programs. A view builds its
+// widgets from its window's struct, draws the frame (caption, place and size
+// in twips, shown, minimised or hidden, mouse pointer, focus) and its
+// controls from it, and runs its event handlers through its window set, which
+// redraws every window after each one. The user's own moving, resizing and
+// minimising of a window go back into its frame.
+//
+// WindowBase knows no program's state: plixdesk's views derive from
+// WindowView (their structs live in Desk), the installer's from WindowBase
+// with a window set of its own.
 #include <QMainWindow>
 #include <functional>
 #include <optional>
@@ -16,10 +20,11 @@
 namespace plix {
 
 class WindowSet;
+class WindowSetBase;
 
-class WindowView : public QMainWindow {
+class WindowBase : public QMainWindow {
 public:
-    WindowView(WindowSet& set, FormControl& form);
+    WindowBase(WindowSetBase& set, FormControl& form);
 
     // Draws the frame and, while the window is shown, its controls; a hidden
     // window only hides.
@@ -32,8 +37,6 @@ public:
     const Twips& twips() const { return binder_.twips(); }
 
 protected:
-    Desk& desk() const;
-    WindowSet& windows() const { return set_; }
     // The area the window's controls are placed in (twips from its top left).
     QWidget* body() const { return centralWidget(); }
     // Runs an event handler, then redraws every window; false when it waits
@@ -56,7 +59,7 @@ private:
     void drawFrame();
     void takeFocus();
 
-    WindowSet& set_;
+    WindowSetBase& set_;
     FormControl& form_;
     FormBinder binder_;
     // The frame's Left/Top and Width/Height (twips) the window last took or
@@ -68,6 +71,19 @@ private:
     // converted or set again.
     std::optional<std::string> drawnCaption_;
     MousePointer drawnPointer_ = MousePointer::Default;
+};
+
+// A window of plixdesk: its struct and its procedures' state are in Desk.
+class WindowView : public WindowBase {
+public:
+    WindowView(WindowSet& set, FormControl& form);
+
+protected:
+    Desk& desk() const;
+    WindowSet& windows() const { return set_; }
+
+private:
+    WindowSet& set_;
 };
 
 }  // namespace plix

@@ -1,5 +1,7 @@
 #include "desk/lang/language_file.h"
 
+#include "desk/core/files.h"
+
 namespace plix {
 
 LanguageSection readLanguageSection(std::string_view fileText, int number, int entryCount,
@@ -23,6 +25,36 @@ LanguageSection readLanguageSection(std::string_view fileText, int number, int e
         break;
     }
     return section;
+}
+
+void writeLanguageDefaults(std::span<std::string> t) {
+    t[6] = "Your deliverer information on the PLIX server";
+    t[7] = "Your deliverer information on the local PC";
+    t[8] = "Your filters on the PLIX server";
+    t[9] = "Your filters on the local PC";
+    t[101] = "Testing connection";
+    t[102] = "Http OK";
+    t[103] = "Connect database OK";
+    t[104] = "No PLIX member yet";
+    t[105] = "No Internet connection";
+    t[106] = "No PLIX connection";
+    t[108] = "NO";
+    t[115] = "Blocking refresh";
+    t[116] = "Are you sure ?  ";
+}
+
+bool loadLanguageFile(const std::filesystem::path& file, int number, std::span<std::string> table) {
+    const auto text = readWholeFile(file);
+    if (!text) return false;
+    if (text->empty()) {
+        std::error_code ec;
+        std::filesystem::remove(file, ec);
+        return false;
+    }
+    const LanguageSection section = readLanguageSection(*text, number);
+    for (std::size_t k = 0; k < section.entries.size() && k < table.size(); ++k)
+        table[k] = section.entries[k];
+    return section.found;
 }
 
 }  // namespace plix

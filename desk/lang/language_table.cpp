@@ -1,7 +1,5 @@
 #include "desk/lang/language_table.h"
 
-#include <filesystem>
-
 #include "desk/core/files.h"
 #include "desk/lang/help.h"
 #include "desk/lang/language_file.h"
@@ -47,22 +45,7 @@ void relabelMainWindow(Desk& d) {
 
 }  // namespace
 
-void setLanguageDefaults(DeskState& s) {
-    auto& t = s.LanguageTable;
-    t[6] = "Your deliverer information on the PLIX server";
-    t[7] = "Your deliverer information on the local PC";
-    t[8] = "Your filters on the PLIX server";
-    t[9] = "Your filters on the local PC";
-    t[101] = "Testing connection";
-    t[102] = "Http OK";
-    t[103] = "Connect database OK";
-    t[104] = "No PLIX member yet";
-    t[105] = "No Internet connection";
-    t[106] = "No PLIX connection";
-    t[108] = "NO";
-    t[115] = "Blocking refresh";
-    t[116] = "Are you sure ?  ";
-}
+void setLanguageDefaults(DeskState& s) { writeLanguageDefaults(s.LanguageTable); }
 
 void taalhandle(Desk& d) {
     DeskState& s = d.st;
@@ -70,17 +53,7 @@ void taalhandle(Desk& d) {
     if (s.CurrentLanguage < 1 || s.CurrentLanguage > 7) s.CurrentLanguage = 1;
     if (s.CurrentLanguage <= 4) d.velto.lng[s.CurrentLanguage].Checked = true;
 
-    const auto path = d.file(kLanguageFile);
-    if (const auto text = readWholeFile(path)) {
-        if (text->empty()) {
-            std::error_code ec;
-            std::filesystem::remove(path, ec);
-        } else {
-            const LanguageSection section = readLanguageSection(*text, s.CurrentLanguage);
-            for (std::size_t k = 0; k < section.entries.size(); ++k)
-                s.LanguageTable[k] = section.entries[k];
-        }
-    }
+    loadLanguageFile(d.file(kLanguageFile), s.CurrentLanguage, s.LanguageTable);
     if (s.LanguageTable[108] != "OK") return;
 
     relabelMainWindow(d);

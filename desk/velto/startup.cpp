@@ -3,6 +3,7 @@
 #include "desk/core/alerts.h"
 #include "desk/core/settings.h"
 #include "desk/inbox/inbox.h"
+#include "desk/lang/language_file.h"
 #include "desk/lang/language_table.h"
 #include "desk/net/ping.h"
 #include "desk/net/proxy.h"
@@ -66,7 +67,7 @@ void preset(Desk& d) {
     f.fr_vraag.Height = f.fr_start.Height - 200;
     for (auto& shape : f.Shape1) shape.Visible = true;
     d.st.Timer1FirstTick = 1;
-    d.st.LanguageCodes = {"", "en", "nl", "de", "fr"};
+    d.st.LanguageCodes = kLanguageCodes;
 }
 
 bool Form_QueryUnload(Desk& d, UnloadMode mode) {

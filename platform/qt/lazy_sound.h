@@ -11,9 +11,6 @@
 
 namespace plix {
 
-// The module's file name, beside the program.
-inline constexpr const char* kSoundModule = "plixdesk-sound.so";
-
 class LazySound : public SoundPlayer {
 public:
     explicit LazySound(QString modulePath) : library_(modulePath) {}

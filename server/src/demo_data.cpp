@@ -2,6 +2,7 @@
 
 #include "market.h"
 #include "secrets.h"
+#include "web_store.h"
 
 namespace plixsrv {
 
@@ -95,29 +96,44 @@ DemoLogin seed_demo(Market& m) {
   m.react(d.id, numbers[0], "", "Tuesday 10:00 it is.");
   m.react(d.id, numbers[1], "", "Wij kunnen de dakgoot volgende week vervangen.");
   // An offer with the customer's contact data behind it.
-  Offer o;
-  o.supplier = d.id;
-  o.request = numbers[1];
-  o.description = "Zinken dakgoot 12 m, inclusief montage";
-  o.amount = "1450";
-  o.vat = "Incl";
-  o.payment = "account 14 days";
-  o.delivery = "7";
-  o.shipping = "pick up";
-  m.make_offer(o);
-  // Another supplier's reactions, so the reaction counts show competition.
+  m.make_offer({.request = numbers[1],
+                .description = "Zinken dakgoot 12 m, inclusief montage",
+                .amount = "1450",
+                .vat = "Incl",
+                .payment = "account 14 days",
+                .delivery = "7",
+                .shipping = "pick up",
+                .supplier = d.id});
+  // Another supplier's reaction and offer, so the counts and the first
+  // request's customer page show competition.
   std::vector<std::string> other(31);
   other[0] = "Concurrent Vloeren";
+  other[1] = "Industrieweg";
+  other[2] = "8";
+  other[3] = "Utrecht";
+  other[4] = "3542 AD";
+  other[5] = "Nederland";
+  other[6] = "030-5550199";
+  other[8] = "info@concurrent.example";
   other[14] = other[16] = random_token(12);
   other[15] = "concurrent";
   int64_t rival = m.register_supplier(other, 1002);
   m.react(rival, numbers[0], "", "Eiken vloer, scherpe prijs.");
+  m.make_offer({.request = numbers[0],
+                .description = "40 m2 solid oak, 20 mm, laid and oiled",
+                .amount = "3980",
+                .vat = "Excl",
+                .payment = "account 30 days",
+                .delivery = "14",
+                .shipping = "sended by courier",
+                .supplier = rival});
   // A chat contact with a few lines, and a message waiting for the supplier.
   std::string chat = m.open_chat(d.id, "J. de Vries", numbers[0]);
   m.chat_write(chat, false, "Hello, is the oak floor available in a lighter colour?");
   m.chat_write(chat, true, "Yes, we have white oiled oak as well.");
   m.chat_write(chat, false, "Great, please add it to the offer.");
   m.post_message(d.id, "", "Welcome to the PLIX demo marketplace!");
+  d.request_page_key = WebStore(m).give_key(numbers[0]);
   return d;
 }
 

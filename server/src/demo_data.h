@@ -11,6 +11,9 @@ struct DemoLogin {
   std::string password = "demo1234";
   int64_t id = 1001;  // fixed, so run scripts can rely on it
   int64_t check() const { return id + 583204; }
+  // Page key of the demo's first request, for its customer page; empty when
+  // the demo data was there already (only a digest of the key is kept).
+  std::string request_page_key;
 };
 
 // Seeds the demo supplier and its marketplace; does nothing when the demo

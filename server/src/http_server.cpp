@@ -10,6 +10,7 @@
 #include "customer_api.h"
 #include "event_server.h"
 #include "replies.h"
+#include "web_routes.h"
 
 namespace plixsrv {
 
@@ -129,6 +130,8 @@ void PlixServer::routes() {
                     "application/octet-stream");
   });
   add_customer_api(*routes_, market_);
+  add_web_pages(*routes_);
+  add_web_api(*routes_, market_, opt_.web);
   routes_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
     if (!res.body.empty()) return;
     std::string msg = res.status == 404 ? "No such page." : "The request could not be read.";

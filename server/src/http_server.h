@@ -1,13 +1,14 @@
-// HTTP front of plixsrv: the two desktop scripts, the update download and the
-// customer JSON API. Connections are held by the event server (event_server.h);
-// each whole request is parsed, routed and answered by cpp-httplib's server
-// logic, fed from memory.
+// HTTP front of plixsrv: the two desktop scripts, the update download, the
+// customer pages and the customer JSON API. Connections are held by the event
+// server (event_server.h); each whole request is parsed, routed and answered by
+// cpp-httplib's server logic, fed from memory.
 #pragma once
 #include <memory>
 #include <string>
 
 #include "market.h"
 #include "protocol.h"
+#include "web_http.h"
 
 namespace plixsrv {
 
@@ -24,6 +25,7 @@ struct ServerOptions {
   int max_connections = 10000;
   bool log_requests = true;
   ProtocolOptions protocol;
+  WebOptions web;
 };
 
 class PlixServer {

@@ -47,8 +47,10 @@ int main(int argc, char** argv) {
   raise_descriptor_limit();
   try {
     plixsrv::Market market(cl.db_path);
+    std::string demo_page_key;
     if (cl.demo) {
       auto d = plixsrv::seed_demo(market);
+      demo_page_key = d.request_page_key;
       std::cout << "demo_login=" << d.login << "\n"
                 << "demo_password=" << d.password << "\n"
                 << "demo_id_lv=" << d.id << "\n"
@@ -67,10 +69,14 @@ int main(int argc, char** argv) {
       std::cerr << "plixsrv: cannot listen on " << cl.server.host << ":" << cl.server.port << "\n";
       return 1;
     }
+    std::string base = "http://" + cl.server.host + ":" + std::to_string(port);
+    std::cout << "customer_page=" << base << "/\n";
+    if (!demo_page_key.empty())
+      std::cout << "demo_request_page=" << base << "/request#" << demo_page_key << "\n";
     g_server = &server;
     std::signal(SIGINT, on_signal);
     std::signal(SIGTERM, on_signal);
-    std::cout << "listening=http://" << cl.server.host << ":" << port << "\n" << std::flush;
+    std::cout << "listening=" << base << "\n" << std::flush;
     bool ok = server.run();
     g_server = nullptr;
     return ok ? 0 : 1;

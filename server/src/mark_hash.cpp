@@ -1,23 +1,11 @@
 #include "mark_hash.h"
 
+#include "digest.h"
 #include "market_types.h"
 
 namespace plixsrv {
 
 namespace {
-struct Fnv {
-  uint64_t h = 1469598103934665603ull;
-  void add(std::string_view s) {
-    for (unsigned char c : s) {
-      h ^= c;
-      h *= 1099511628211ull;
-    }
-    h ^= 0xff;  // field end, so "ab"+"c" differs from "a"+"bc"
-    h *= 1099511628211ull;
-  }
-  void add(int64_t v) { add(std::to_string(v)); }
-};
-
 // Bit mixer (the finaliser of SplitMix64): every input bit reaches every output bit.
 uint64_t mix(uint64_t x) {
   x ^= x >> 30;

@@ -81,6 +81,13 @@ class Market {
   void force_chat(int64_t supplier);
   void block_chat(const std::string& token, bool blocked);
 
+  // --- customer pages (web_store.h) ---
+  void set_page_key(int64_t request, const std::string& key_digest);
+  int64_t request_of_page_key(const std::string& key_digest);
+  bool request_closed(int64_t request);
+  std::vector<RequestChat> request_chats(int64_t request);
+  std::optional<PageActivity> page_activity(int64_t request);
+
   // --- change marks (chkl 03) ---
   Marks marks(int64_t supplier);
 

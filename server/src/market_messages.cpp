@@ -1,4 +1,5 @@
-// Offers, chat and server messages: writes that leave every list as it is.
+// Offers, chat, server messages and the customer pages' keys: writes that
+// leave every list as it is.
 #include "market.h"
 
 namespace plixsrv {
@@ -90,6 +91,26 @@ std::optional<Message> Market::message_for_poll(int64_t supplier, bool first_pol
 void Market::acknowledge_message(int64_t supplier) {
   store_->acknowledge_message(supplier);
   refresh_pending(supplier);
+}
+
+// --- customer pages ---
+
+void Market::set_page_key(int64_t request, const std::string& key_digest) {
+  store_->set_page_key(request, key_digest);
+}
+
+int64_t Market::request_of_page_key(const std::string& key_digest) {
+  return store_->request_of_page_key(key_digest);
+}
+
+bool Market::request_closed(int64_t request) { return store_->request_closed(request); }
+
+std::vector<RequestChat> Market::request_chats(int64_t request) {
+  return store_->request_chats(request);
+}
+
+std::optional<PageActivity> Market::page_activity(int64_t request) {
+  return store_->page_activity(request);
 }
 
 }  // namespace plixsrv

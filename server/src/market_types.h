@@ -82,6 +82,35 @@ struct Marks {
   std::string requests, reactions;
 };
 
+// A chat between the customer of a request and one supplier. The contact's
+// token never leaves the server: the customer's page names the chat by its
+// supplier.
+struct RequestChat {
+  int64_t supplier = 0;
+  std::string token;
+  bool blocked = false;
+};
+
+// What a request's customer page shows moves with these: the request's change
+// sequence and state, the count and newest id of each kind of row behind the
+// page (reactions, offers, chats, chat lines; rows are only ever added, or
+// removed with a supplier), which chats are blocked, and the record and chat
+// presence of every supplier on the request. Not the texts themselves.
+struct PageActivity {
+  int64_t changed_seq = 0;
+  bool closed = false;
+  int64_t reactions = 0, last_reaction = 0;
+  int64_t offers = 0, last_offer = 0;
+  int64_t chats = 0, last_chat = 0, blocked_chats = 0;  // blocked: the sum of their ids
+  int64_t chat_lines = 0, last_chat_line = 0;
+  struct Party {
+    int64_t supplier = 0;
+    std::string record;  // the stored record items, joined
+    int64_t chat_seen_at = 0;
+  };
+  std::vector<Party> parties;  // ordered by supplier
+};
+
 struct SupplierInfo {
   int64_t id = 0;
   std::vector<std::string> slots;  // kSupplierSlots items; passwords are never returned

@@ -16,6 +16,8 @@ const char* const kUsage =
     "  --purge-days N       age after which chkl 01 purges a request (default 30)\n"
     "  --version-text V     program version named in the connection test (default " PLIX_VERSION ")\n"
     "  --bench-suppliers N  seed N benchmark suppliers (and --bench-requests M, default 25)\n"
+    "  --web-posts-per-hour N  requests one client address may post on the customer\n"
+    "                       page per hour (default 10)\n"
     "  --quiet              no request log on stderr\n";
 
 namespace {
@@ -64,6 +66,7 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
     } else if (a == "--version-text") value(cl.server.protocol.version);
     else if (a == "--bench-suppliers") number(1, 1000000, cl.bench_suppliers);
     else if (a == "--bench-requests") number(1, 10000000, cl.bench_requests);
+    else if (a == "--web-posts-per-hour") number(1, 100000, cl.server.web.posts_per_hour);
     else if (a == "--quiet") cl.server.log_requests = false;
     else if (a == "--help" || a == "-h") cl.help = true;
     else cl.error = "unknown option " + a;

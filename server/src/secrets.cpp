@@ -63,6 +63,20 @@ bool verify_password(std::string_view password, std::string_view stored) {
   return h.size() == parts[3].size() && CRYPTO_memcmp(h.data(), parts[3].data(), h.size()) == 0;
 }
 
+std::string random_hex(size_t n) {
+  std::vector<unsigned char> bytes(n);
+  random_bytes(bytes.data(), n);
+  return to_hex(bytes.data(), n);
+}
+
+std::string sha256_hex(std::string_view text) {
+  unsigned char out[EVP_MAX_MD_SIZE];
+  unsigned int n = 0;
+  if (EVP_Digest(text.data(), text.size(), out, &n, EVP_sha256(), nullptr) != 1)
+    throw std::runtime_error("SHA-256 failed");
+  return to_hex(out, n);
+}
+
 std::string random_token(size_t n) {
   static const char* alphabet = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789";  // 32 characters
   std::vector<unsigned char> bytes(n);

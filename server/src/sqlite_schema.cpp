@@ -174,6 +174,17 @@ void fill_version2(Conn& c) {
   }
 }
 
+// Version 3: the customer web pages. Each request's private page key, kept
+// only as its SHA-256 digest, so the database alone opens no page; and the
+// chats of a request, looked up by request for its page.
+const char* const kVersion3 = R"sql(
+CREATE TABLE request_key(
+  request_id INTEGER PRIMARY KEY REFERENCES request(id) ON DELETE CASCADE,
+  key_digest TEXT NOT NULL UNIQUE,
+  created_at INTEGER NOT NULL);
+CREATE INDEX chat_by_request ON chat_contact(request_id);
+)sql";
+
 struct Step {
   const char* sql;
   void (*fill)(Conn&);  // data work after the SQL, or nullptr
@@ -184,6 +195,7 @@ struct Step {
 const Step kSteps[] = {
     {kVersion1, nullptr},
     {kVersion2, fill_version2},
+    {kVersion3, nullptr},
 };
 }  // namespace
 

@@ -65,6 +65,12 @@ class SqliteStore final : public Store {
   void force_chat(int64_t supplier) override;
   void block_chat(const std::string& token, bool blocked) override;
 
+  void set_page_key(int64_t request, const std::string& key_digest) override;
+  int64_t request_of_page_key(const std::string& key_digest) override;
+  bool request_closed(int64_t request) override;
+  std::vector<RequestChat> request_chats(int64_t request) override;
+  std::optional<PageActivity> page_activity(int64_t request) override;
+
  private:
   Database db_;
 };

@@ -111,6 +111,18 @@ class Store {
   virtual std::optional<ChatConversation> chat(const std::string& token) = 0;
   virtual void force_chat(int64_t supplier) = 0;
   virtual void block_chat(const std::string& token, bool blocked) = 0;
+
+  // --- customer pages ---
+  // Keeps the digest of a request's page key; an older key of it stops opening it.
+  virtual void set_page_key(int64_t request, const std::string& key_digest) = 0;
+  // The request a page key's digest opens, or 0.
+  virtual int64_t request_of_page_key(const std::string& key_digest) = 0;
+  // True when the request is withdrawn, or unknown.
+  virtual bool request_closed(int64_t request) = 0;
+  // Per supplier the latest chat opened on the request, oldest first.
+  virtual std::vector<RequestChat> request_chats(int64_t request) = 0;
+  // nullopt for an unknown request; one consistent read.
+  virtual std::optional<PageActivity> page_activity(int64_t request) = 0;
 };
 
 }  // namespace plixsrv

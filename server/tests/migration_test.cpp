@@ -8,6 +8,7 @@
 
 #include "market.h"
 #include "sqlite_store.h"
+#include "web_store.h"
 
 namespace {
 std::vector<std::string> titles(const std::vector<plixsrv::ListEntry>& list) {
@@ -46,7 +47,7 @@ TEST(Migration, AnOldDatabaseKeepsListsCountsAndPurgesAndDropsThePurgedRows) {
     auto c = m.db().lease();
     auto v = c->q("PRAGMA user_version");
     ASSERT_TRUE(v.step());
-    EXPECT_EQ(v.i(0), 2);
+    EXPECT_EQ(v.i(0), 3);  // every step, up to the customer pages' keys
     auto rows = c->q("SELECT COUNT(*) FROM view WHERE supplier_id = 11");  // the purged row went
     ASSERT_TRUE(rows.step());
     EXPECT_EQ(rows.i(0), 1);
@@ -66,6 +67,50 @@ TEST(Migration, AnOldDatabaseKeepsListsCountsAndPurgesAndDropsThePurgedRows) {
   }
   m.react(12, 2, "", "Tuesday?");
   EXPECT_EQ(m.reaction_count(2), 2);  // the counts go on from the old rows
+  std::filesystem::remove_all(tmpl);
+}
+
+namespace {
+int64_t one_number(plixsrv::Market& m, const char* sql) {
+  auto c = m.db().lease();
+  auto st = c->q(sql);
+  return st.step() ? st.i(0) : -1;
+}
+}  // namespace
+
+TEST(Migration, AVersion2DatabaseGainsPageKeysAndKeepsItsStoredDigests) {
+  char tmpl[] = "/tmp/plixsrv-migration-XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  std::string path = std::string(tmpl) + "/v2.db";
+  {
+    plixsrv::Database db(path);
+    plixsrv::migrate(db, 1);
+    db.lease()->exec(
+        "INSERT INTO supplier(id, login, login_key, pw, slots, created_at) VALUES (11, 'a', 'a', '', '', 0);"
+        "INSERT INTO request(id, requester, title, details, place, country, posted_at, changed_seq) VALUES "
+        "(31, 'K31', 'Need 12 m2 of tiles', 'White, caf\xe9', 'Utrecht', 2, 1700000000, 1);"
+        "INSERT INTO chat_contact(token, supplier_id, customer_name, request_id, last_at) VALUES "
+        "('Anna-OLD', 11, 'Anna', 31, 0);"
+        "UPDATE meta SET value = 1;");
+    plixsrv::migrate(db, 2);
+  }
+  plixsrv::Market m(path);
+  EXPECT_EQ(one_number(m, "PRAGMA user_version"), 3);
+  // The request digests behind the desktops' marks are stored: a newer
+  // plixsrv must compute them exactly as the one that wrote them.
+  EXPECT_EQ(static_cast<uint64_t>(one_number(m, "SELECT content_hash FROM request WHERE id = 31")),
+            0xedcc1200ae8741a1ull);
+  plixsrv::WebStore pages(m);
+  std::string key = pages.give_key(31);
+  EXPECT_EQ(pages.request_of(key), 31);
+  ASSERT_EQ(pages.chats(31).size(), 1u);  // the old chat, found by its request
+  EXPECT_EQ(pages.chats(31)[0].token, "Anna-OLD");
+  EXPECT_NE(pages.stamp(31), "");
+  EXPECT_THROW(pages.give_key(32), plixsrv::Refused);  // no such request
+
+  plixsrv::Market fresh(std::string(tmpl) + "/fresh.db");  // every step at once
+  EXPECT_EQ(one_number(fresh, "PRAGMA user_version"), 3);
+  EXPECT_EQ(one_number(fresh, "SELECT COUNT(*) FROM request_key"), 0);
   std::filesystem::remove_all(tmpl);
 }
 

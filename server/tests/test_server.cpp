@@ -10,7 +10,7 @@ void ServerTest::SetUp() {
   ASSERT_NE(mkdtemp(tmpl), nullptr);
   dir_ = tmpl;
   market_ = std::make_unique<plixsrv::Market>(dir_ + "/market.db");
-  plixsrv::ServerOptions o;
+  plixsrv::ServerOptions o = options_;
   o.port = 0;
   o.threads = 8;
   o.log_requests = false;

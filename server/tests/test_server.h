@@ -32,6 +32,7 @@ class ServerTest : public ::testing::Test {
                const std::string& place = "", int country = 0);
   static std::string enc(const std::string& s) { return plix::percentEncode(s); }
 
+  plixsrv::ServerOptions options_;  // a derived fixture may change it before SetUp
   std::string dir_;
   std::unique_ptr<plixsrv::Market> market_;
   std::unique_ptr<plixsrv::PlixServer> server_;

@@ -1,6 +1,8 @@
-// The form binder: what it refuses to wire, and how it draws a growing text box.
+// The form binder: what it refuses to wire, how it draws a growing text box,
+// and a drop-down list's lines and the user's choice.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -83,6 +85,37 @@ TEST_F(FormBinderTest, AGrowingBoxKeepsTheUsersPlaceAndConvertsOnlyWhatIsNew) {
     log.Text.clear();
     binder.draw();
     EXPECT_TRUE(box->toPlainText().isEmpty());
+}
+
+// The handler finds the user's choice in ListIndex; the program's own
+// redraws of the lines and the choice are no click.
+TEST_F(FormBinderTest, ADropDownListShowsItsLinesAndReportsTheChoiceBeforeItsHandler) {
+    ComboBox languages{};
+    languages.Items = {"English",
+                       "Fran\xe7"
+                       "ais"};
+    languages.ListIndex = 0;
+    auto* combo = qobject_cast<QComboBox*>(binder.makeCombo(&window, languages));
+    ASSERT_NE(combo, nullptr);
+    int chosen = -1;
+    binder.onClick(languages, [&] {
+        ++handled;
+        chosen = languages.ListIndex;
+    });
+    binder.draw();
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->itemText(1), QStringLiteral("Fran\u00e7ais"));
+
+    languages.Items.push_back("Nederlands");
+    languages.ListIndex = 2;
+    binder.draw();
+    EXPECT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(handled, 0);
+
+    emit combo->activated(1);  // the user picks a line
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(chosen, 1);
 }
 
 }  // namespace
