@@ -6,6 +6,7 @@
 #include "desk/core/desk.h"
 #include "desk/core/work_folder.h"
 #include "desk/core/xdg_dirs.h"
+#include "desk/gui/bench_probe.h"
 #include "desk/gui/velto_view.h"
 #include "desk/gui/window_set.h"
 #include "desk/velto/startup.h"
@@ -16,8 +17,8 @@
 #include "platform/qt/lock_file_instance.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_message_boxes.h"
-#include "platform/qt/qt_scheduler.h"
 #include "platform/qt/lazy_sound.h"
+#include "platform/qt/qt_scheduler.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
 #include "platform/qt/quit_signals.h"
@@ -62,7 +63,11 @@ int main(int argc, char** argv) {
     plix::WindowSet windows(desk);
     plix::VeltoView& window = windows.view<plix::VeltoView>();
     windows.drawBefore(events);
-    scheduler.setRunner([&windows](const std::function<void()>& tick) { windows.run(tick); });
+    // The client benchmark's figures, only when PLIX_PROBE asks for them.
+    const std::unique_ptr<plix::BenchProbe> probe = plix::BenchProbe::fromEnvironment(desk);
+    scheduler.setRunner([&windows, &probe](const std::function<void()>& tick) {
+        windows.run(probe ? probe->aroundTick(tick) : tick);
+    });
 
     // Boxes stand on the main window, so the window never covers one.
     messages.setParent(&window);
@@ -87,5 +92,6 @@ int main(int argc, char** argv) {
     plix::Form_Load(desk);
     if (desk.st.ProgramEnded) return 0;
     windows.redraw();
+    if (probe) probe->start();
     return QApplication::exec();
 }
