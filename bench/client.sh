@@ -18,6 +18,10 @@
 #      loop did not turn.
 # Prints each round, then, last, one key=value a line: medians over the
 # rounds, the stall the longest of all.
+#
+# PLIXDESK=/path/to/plixdesk measures another build of the program in the
+# same way (an earlier commit's, say); a build without PLIX_PROBE reports -1
+# for the two figures the probe takes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -44,6 +48,7 @@ build=$root/build-rel
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPLIX_WITH_QT=ON -DPLIX_WITH_SERVER=ON >/dev/null
 cmake --build "$build" -j2 --target plixdesk plixdesk-sound plixdesk-seed plixsrv plix-anchor-tray >/dev/null
 
+desk_program=${PLIXDESK:-$build/desk/gui/plixdesk}
 work=$(mktemp -d /tmp/plix-bench-client.XXXXXX)
 pids=()
 cleanup() {
@@ -101,7 +106,7 @@ start_desk() {
   chmod 700 "$folder/run"
   cp data/pxlng.dat data/Notify.wav "$folder/"
   "$build/tools/plixdesk-seed" --poll 5 --host "www.plix.localhost:$to_port" "$folder" "$id" "$check" >/dev/null
-  (cd "$folder" && XDG_RUNTIME_DIR="$folder/run" PLIX_PROBE="$probe" exec "$build/desk/gui/plixdesk" \
+  (cd "$folder" && XDG_RUNTIME_DIR="$folder/run" PLIX_PROBE="$probe" exec "$desk_program" \
      > "$folder/out.log" 2>&1) &
   echo $!
 }
@@ -114,7 +119,7 @@ stop() {
   for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   kill -9 "$1" 2>/dev/null || true
 }
-probe_value() { sed -n "s/^$2=//p" "$1" 2>/dev/null; }
+probe_value() { v=$(sed -n "s/^$2=//p" "$1" 2>/dev/null); echo "${v:--1}"; }
 
 echo "# load before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 : > "$work/rss"; : > "$work/anchor_rss"; : > "$work/cpu"; : > "$work/anchor_cpu"
@@ -142,7 +147,7 @@ for round in $(seq "$rounds"); do
   desk=$(start_desk "rows$round" "$port" "$probe"); pids+=("$desk")
   for _ in $(seq 300); do
     v=$(probe_value "$probe" first_rows_after_tick_ms)
-    [ -n "$v" ] && [ "$v" != "-1" ] && break
+    awk -v v="$v" 'BEGIN { exit !(v >= 0) }' && break
     sleep 0.1
   done
   stop "$desk"

@@ -12,6 +12,7 @@
 #include "desk/velto/startup.h"
 #include "desk/velto/tray.h"
 #include "platform/linux/curl_http_client.h"
+#include "platform/linux/free_memory.h"
 #include "platform/linux/linux_network_probe.h"
 #include "platform/qt/desktop_notifier.h"
 #include "platform/qt/lock_file_instance.h"
@@ -65,8 +66,9 @@ int main(int argc, char** argv) {
     windows.drawBefore(events);
     // The client benchmark's figures, only when PLIX_PROBE asks for them.
     const std::unique_ptr<plix::BenchProbe> probe = plix::BenchProbe::fromEnvironment(desk);
+    // After a tick's burst of work (a poll, a list) the freed heap goes back.
     scheduler.setRunner([&windows, &probe](const std::function<void()>& tick) {
-        windows.run(probe ? probe->aroundTick(tick) : tick);
+        if (windows.run(probe ? probe->aroundTick(tick) : tick)) plix::releaseFreeMemory();
     });
 
     // Boxes stand on the main window, so the window never covers one.
