@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "desk/net/reply.h"
+#include "desk/trade/conversation.h"
 
 namespace {
 
@@ -56,6 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cursor.skip(4);
         require(inside(cursor.rest(), reply));
         if (cursor.find("QEND") <= 20 || cursor.rest().size() == before) break;
+    }
+
+    // A conversation, shown: every marked heading lies inside the text.
+    const auto fields = parseConversation(reply);
+    require(fields.size() <= kMaxConversationFields);
+    for (std::string_view heading : {"", "Answered on: ", "beantwoord op vervolgreactie long"}) {
+        const ConversationText shown = renderConversation(fields, heading, "Further reply:");
+        for (const TextSpan& span : shown.spans)
+            require(span.Start >= 0 && span.Length >= 0 &&
+                    span.Start + span.Length <= static_cast<int>(shown.text.size()));
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/network_probe.h"
 #include "platform/notifier.h"
+#include "platform/printer.h"
 #include "platform/scheduler.h"
 #include "platform/single_instance.h"
 #include "platform/sound.h"
@@ -25,6 +26,7 @@ struct Services {
     EventPump* events = nullptr;
     Notifier* notifier = nullptr;
     NetworkProbe* network = nullptr;   // name lookup, ping probe, proxy setting
+    Printer* printer = nullptr;
 };
 
 }  // namespace plix

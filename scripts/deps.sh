@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick curl dbus-daemon
+  poppler-utils
   libssl-dev
   chromium
   dpkg-dev lintian desktop-file-utils

@@ -98,6 +98,25 @@ std::string lower1252(std::string_view text) {
     return out;
 }
 
+char upper1252(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
+    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 32);
+    switch (b) {
+        case 0x9A: return '\x8A';
+        case 0x9C: return '\x8C';
+        case 0x9E: return '\x8E';
+        case 0xFF: return '\x9F';
+        default: return c;   // the German sharp s has no capital of its own here
+    }
+}
+
+std::string upper1252(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out) c = upper1252(c);
+    return out;
+}
+
 std::size_t findNoCase(std::string_view text, std::string_view word, std::size_t from) {
     if (word.empty() || from > text.size() || word.size() > text.size() - from)
         return std::string_view::npos;

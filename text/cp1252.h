@@ -21,6 +21,9 @@ std::string utf8ToCp1252(std::string_view text);
 // Lower-case counterpart of a Windows-1252 letter (accented letters included).
 char lower1252(char c);
 std::string lower1252(std::string_view text);
+// Upper-case counterpart, the reverse of lower1252.
+char upper1252(char c);
+std::string upper1252(std::string_view text);
 
 // 0-based position of word in text from position from on, ignoring case;
 // npos when absent. An empty word is never found.

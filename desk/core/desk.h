@@ -9,6 +9,9 @@
 #include "desk/core/state.h"
 #include "desk/forms/velto_form.h"
 #include "desk/forms/veltolog_form.h"
+#include "desk/forms/veltooff_form.h"
+#include "desk/forms/veltorsp_form.h"
+#include "desk/forms/veltovo_form.h"
 #include "platform/services.h"
 
 namespace plix {
@@ -29,6 +32,9 @@ struct Desk {
     // Every window's controls, one line per window; each struct is in desk/forms.
     VeltoForm velto;
     VeltologForm veltolog;
+    VeltorspForm veltorsp;
+    VeltooffForm veltooff;
+    VeltovoForm veltovo;
 
     Services os;
     std::filesystem::path folder;

@@ -4,10 +4,12 @@
 // the platform services).
 #include <array>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "desk/core/offer_state.h"
 #include "desk/core/request_entry.h"
 
 namespace plix {
@@ -77,6 +79,20 @@ struct DeskState {
     int SavedLeft = 0, SavedTop = 0;   // main window position kept by the start-up sequence
     int WindowFetchAllowed = 0;     // the supplier and filter windows fetch only while 1
     int FilterArmed = 0;            // the filter window takes its boxes into the settings only while 1
+
+    // Reactions and offers.
+    int SelectedRequest = 0;        // inbox index the reactions and offer windows work on
+    RequestEntry SelectedEntry;     // that request; each inbox fetch follows it by its number
+    bool ListAfterOpening = false;  // a row click opened it: a new one has the list fetched again
+    std::map<std::string, std::string> ReactionDrafts;   // unsent reaction text per request number
+    std::string DraftRequest;       // the request number whose reaction treact holds
+    std::vector<std::string> ConversationFields;         // the last conversation reply's fields
+    OfferTable OfferFields{};       // per inbox index: columns 1..6 of the last offer
+    ChoiceTable OfferChoices{};     // per inbox index: the offer's list indices and VAT flag
+    PendingOffer OfferToSend;       // an offer confirmed and not yet taken by the server
+    std::string OverviewText;       // the offers overview, shown and printed by veltovo
+    std::vector<std::string> OfferedRequests;   // numbers of the requests offered on (chkl 11)
+    std::array<int, 11> ReactionCounts{};       // per row, as the last count fetch found them
 
     // Language.
     std::array<std::string, 301> LanguageTable{};

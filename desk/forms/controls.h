@@ -57,8 +57,35 @@ struct ListBox : Control {
     bool operator==(const ListBox&) const = default;
 };
 
-// A drop-down list; Items and ListIndex as in a list box.
-struct ComboBox : ListBox {};
+// A drop-down list: the user picks one of Items; Text() is the shown line.
+struct ComboBox : ListBox {
+    std::string Text() const {
+        return ListIndex >= 0 && ListIndex < static_cast<int>(Items.size()) ? Items[ListIndex]
+                                                                            : std::string();
+    }
+};
+
+// A stretch of a rich-text box drawn in its own colour, font, emphasis or
+// size (0 keeps the box's size). Positions count characters of Text.
+struct TextSpan {
+    int Start = 0, Length = 0;
+    int Color = kDefaultColour;
+    std::string Font;   // empty keeps the box's font
+    bool Bold = false;
+    int Size = 0;
+    bool operator==(const TextSpan&) const = default;
+};
+
+// A read-only box of styled text: the text is always shown as text, never
+// read as markup; Spans colour parts of it, later spans over earlier ones.
+struct RichTextBox : Control {
+    std::string Text;
+    std::string Font;   // the box's font; empty for the desktop's
+    int FontSize = 0;   // points; 0 for the desktop's
+    int TextColor = kDefaultColour;
+    std::vector<TextSpan> Spans;
+    int SelStart = 0;   // where the caret goes when the text is drawn anew
+};
 
 struct MenuItem {
     std::string Caption;

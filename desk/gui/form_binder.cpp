@@ -73,6 +73,11 @@ QLabel* FormBinder::makeClickLabel(QWidget* parent, Label& c) {
     return label;
 }
 
+void FormBinder::add(const void* control, QWidget* w, std::function<void()> draw) {
+    widgets_[control] = w;
+    draws_.push_back(std::move(draw));
+}
+
 // With a buddy the caption's "&" marks an access key instead of being left
 // out: the label is drawn again at once, whether or not its struct changed.
 void FormBinder::buddy(const Label& label, const Control& control) {

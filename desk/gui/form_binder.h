@@ -49,6 +49,8 @@ public:
     // A label; a clickable one reports clicks, as the request rows need.
     QLabel* makeLabel(QWidget* parent, Label& c);
     QLabel* makeClickLabel(QWidget* parent, Label& c);
+    // A widget built elsewhere for control, drawn by draw at every redraw.
+    void add(const void* control, QWidget* w, std::function<void()> draw);
     // The control a label's access key ("&") moves the focus to.
     void buddy(const Label& label, const Control& control);
 

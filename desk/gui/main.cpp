@@ -15,10 +15,11 @@
 #include "platform/linux/free_memory.h"
 #include "platform/linux/linux_network_probe.h"
 #include "platform/qt/desktop_notifier.h"
+#include "platform/qt/lazy_sound.h"
 #include "platform/qt/lock_file_instance.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_message_boxes.h"
-#include "platform/qt/lazy_sound.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_scheduler.h"
 #include "platform/qt/qt_tray.h"
 #include "platform/qt/qt_url_opener.h"
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
     notifier.fallBackTo(tray);
     desk.os.tray = &tray;
     desk.os.notifier = &notifier;
+    plix::QtPrinter printer(&window);
+    desk.os.printer = &printer;
     plix::wireAlerts(desk, [&windows] { windows.redraw(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
                      [&windows](QSessionManager&) { windows.setSystemShuttingDown(); });

@@ -11,8 +11,10 @@
 #include "desk/velto/log_commands.h"
 #include "desk/velto/login.h"
 #include "desk/velto/paging.h"
+#include "desk/velto/row_click.h"
 #include "desk/velto/startup.h"
 #include "desk/velto/tray.h"
+#include "desk/trade/offers_overview.h"
 
 namespace plix {
 
@@ -29,6 +31,12 @@ void VeltoView::wireEvents() {
     b.onMenu(f.clrall, [&d] { clrall_Click(d); });
     b.onMenu(f.viewall, [&d] { viewall_Click(d); });
     for (int i = 0; i < 5; ++i) b.onClick(f.cvraag[i], [&d, i] { cvraag_Click(d, i); });
+    // Any element of a request row opens that request.
+    for (int i = 0; i < kRows; ++i)
+        for (const Control* c : std::initializer_list<const Control*>{
+                 &f.lnr[i], &f.ltime[i], &f.lvraag[i], &f.cnew[i], &f.cvink[i], &f.chand[i]})
+            b.onClick(*c, [&d, i] { vraag_Click(d, i); });
+    b.onMenu(f.offertes, [&d] { offertes_Click(d); });
     b.onMenu(f.logfile, [&d] { logfile_Click(d); });
     b.onMenu(f.viewl, [&d] { viewl_Click(d); });
     b.onMenu(f.clrlog, [&d] { clrlog_Click(d); });

@@ -67,6 +67,12 @@ void drawLabel(const Label& c, QLabel* w, const Twips& t) {
     Control shown = c;
     if (c.UseMnemonic && !w->buddy()) shown.Caption = withoutMnemonic(c.Caption);
     drawControl(shown, w, t);
+    // A one-line text cut at the label's width shows in full as its tooltip.
+    if (w->wordWrap()) return;
+    const QString text = w->text();
+    const bool cut = w->fontMetrics().horizontalAdvance(text) > w->contentsRect().width();
+    const QString tip = cut ? text : QString();
+    if (w->toolTip() != tip) w->setToolTip(tip);
 }
 
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t) {

@@ -2,6 +2,9 @@
 
 #include "desk/gui/velto_view.h"
 #include "desk/gui/veltolog_view.h"
+#include "desk/gui/veltooff_view.h"
+#include "desk/gui/veltorsp_view.h"
+#include "desk/gui/veltovo_view.h"
 
 namespace plix {
 
@@ -9,6 +12,9 @@ WindowSet::WindowSet(Desk& desk) : d_(desk) {
     // Every window of the program, one line each; the main window first.
     add<VeltoView>();
     add<VeltologView>();
+    add<VeltorspView>();
+    add<VeltooffView>();
+    add<VeltovoView>();
 }
 
 WindowSet::~WindowSet() = default;

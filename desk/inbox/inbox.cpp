@@ -146,14 +146,27 @@ void announceNewRequests(Desk& d, int filled) {
     notifyNewRequests(d, fresh);
 }
 
-}  // namespace
 
-void getvraag(Desk& d) {
+// The reactions and offer windows work on the request they were opened
+// for: a fetch that moved it in the list follows it to its new index and
+// takes up its new state (a request opened is no longer new).
+void followSelection(DeskState& s, int filled) {
+    const std::string& number = s.SelectedEntry.number;
+    if (number.empty()) return;
+    for (int n = 0; n < filled; ++n)
+        if (s.Requests[n].number == number) {
+            s.SelectedRequest = n;
+            s.SelectedEntry = s.Requests[n];
+            return;
+        }
+}
+
+// Fetches, reads and draws the list. Everything that looks into the reply
+// ends here, before the row markers fetch and replace it. False when the
+// reply held no list.
+bool readList(Desk& d) {
     DeskState& s = d.st;
     VeltoForm& f = d.velto;
-    s.OperationLabel = " GETVRAAG ";
-    clrvra(d);
-
     serverRequest(d, "", Script::Chkl, 2, {{"ID_LV", numText(s.SupplierNumber)}});
     const std::string_view reply = s.ServerReply;
     const long long c = static_cast<long long>(markerPos(reply, kListMarker));
@@ -162,16 +175,14 @@ void getvraag(Desk& d) {
     s.HeldCount = q == 0 ? 0
                          : static_cast<int>(std::clamp(valInt(fromPosition(reply, q + kListEnd.size())),
                                                        -kCountLimit, kCountLimit));
-    if (q - c <= 20) {
-        s.FirstFetchDone = 1;
-        return;
-    }
+    if (q - c <= 20) return false;
 
     s.InboxLoaded = 1;
     s.AcceptedCount = 0;
     if (s.SupplierNumber != 0 && s.ServerCommand != 2) f.fr_vraag.Visible = true;
     // Without the marker, reading starts at the 16th character all the same.
     const int filled = readRecords(s, listStart(reply, kListMarker, kGapAfterMarker));
+    followSelection(s, filled);
 
     int last = s.HeldCount - 1;
     if (last > 9) {
@@ -193,10 +204,24 @@ void getvraag(Desk& d) {
         for (int i = 0; i <= last; ++i) drawRow(d, i, s.PageOffset + i, s.PageOffset + i < filled);
         announceNewRequests(d, filled);
     }
+    return true;
+}
+
+}  // namespace
+
+void getvraag(Desk& d) {
+    DeskState& s = d.st;
+    VeltoForm& f = d.velto;
+    s.OperationLabel = " GETVRAAG ";
+    clrvra(d);
+    if (!readList(d)) {
+        s.FirstFetchDone = 1;
+        return;
+    }
 
     gettelreacties(d);
-    // An open reactions window (when it is built) is told here to reload its
-    // request: ReactionsCommand := 99.
+    // An open reactions window reloads its request.
+    if (d.veltorsp.form.Visible) s.ReactionsCommand = 99;
 
     f.cvraag[1].Enabled = s.PageOffset != 0;
     f.cvraag[0].Enabled = s.HeldCount - 10 != s.PageOffset;

@@ -1,6 +1,8 @@
 #include "desk/velto/commands.h"
 
 #include "desk/core/veltolog.h"
+#include "desk/trade/veltooff.h"
+#include "desk/trade/veltorsp.h"
 #include "desk/velto/startup.h"
 
 namespace plix {
@@ -16,6 +18,8 @@ struct OtherWindow {
 // offer, reactions, server. The print and autostart windows are not among them.
 constexpr OtherWindow kOtherWindows[] = {
     {veltolog_Unload, veltolog_Timers},
+    {veltooff_Unload, veltooff_Timers},
+    {veltorsp_Unload, veltorsp_Timers},
 };
 
 }  // namespace

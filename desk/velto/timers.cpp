@@ -64,8 +64,10 @@ FrontView frontView(const Desk& d) {
         v.picture = false;
         v.panel = 3;
     }
-    // The reactions (4), offer (5), server (6, and the help menu is disabled),
-    // supplier (7) and filter (8) windows join here as they are built.
+    if (d.veltorsp.form.Visible) v.panel = 4;
+    if (d.veltooff.form.Visible) v.panel = 5;
+    // The server (6, and the help menu is disabled), supplier (7) and filter
+    // (8) windows join here as they are built.
     return v;
 }
 
@@ -86,10 +88,12 @@ long long Timer1_Quiet(const Desk& d) {
 }
 
 // Between sequences (step 0) Timer2 only hides the status line once the
-// inbox is loaded; the reactions window's watch joins here when it is built.
+// inbox is loaded, and watches the reactions window: it has work while that
+// window's shown state differs from the watch.
 long long Timer2_Quiet(const Desk& d) {
     const DeskState& s = d.st;
     if (s.StartupStep != 0) return 0;
+    if (d.veltorsp.form.Visible != (s.ReactionsWatch == 1)) return 0;
     const bool hidesStatus = s.TestFailed == 0 && s.InboxLoaded != 0 && d.velto.ltest.Visible;
     return hidesStatus ? 0 : kIdleTicks;
 }
@@ -173,9 +177,15 @@ void Timer2_Timer(Desk& d) {
     // under it (the end of the sequence) wait for it to close.
     const bool boxOpen = anyBoxOpen(d.os.messages);
 
-    // The reactions window's watch comes first here when that window is built:
-    // while it is open ReactionsWatch is 1; once it closes, the main window
-    // goes back to SavedLeft/SavedTop.
+    // While the reactions window is open the main window stands beside it;
+    // once it closes, the main window goes back to where it was.
+    if (d.veltorsp.form.Visible) {
+        s.ReactionsWatch = 1;
+    } else if (s.ReactionsWatch == 1) {
+        s.ReactionsWatch = 0;
+        f.form.Left = s.SavedLeft;
+        f.form.Top = s.SavedTop;
+    }
 
     if (s.StartupStep == 299) {
         s.StartupStep = 0;
@@ -189,7 +199,7 @@ void Timer2_Timer(Desk& d) {
         if (s.InboxLoaded == 0) {
             f.ltest.Visible = true;
             f.ltest.Caption = s.OnlineFlag != 1 ? s.LanguageTable[105] : s.LanguageTable[36];
-            // (and the reactions window, once built, is hidden)
+            d.veltorsp.form.Visible = false;
         }
         if (s.ConnectState == 2 && s.SupplierNumber != 0) getvraag(d);
         s.StartupStep = 499;

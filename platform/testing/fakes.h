@@ -127,6 +127,28 @@ public:
     }
 };
 
+struct PrintedText {
+    std::string text, title;
+    bool pdf = false;
+};
+
+class FakePrinter : public Printer {
+public:
+    std::vector<PrintedText> printed;
+    PrintResult answer = PrintResult::Done;   // what every request ends with
+    std::string pdfPath = "/tmp/offers.pdf";
+    PrintResult print(std::string_view text, std::string_view title) override {
+        if (answer == PrintResult::Done) printed.push_back({std::string(text), std::string(title)});
+        return answer;
+    }
+    PrintResult savePdf(std::string_view text, std::string_view title, std::string& savedTo) override {
+        if (answer != PrintResult::Done) return answer;
+        printed.push_back({std::string(text), std::string(title), true});
+        savedTo = pdfPath;
+        return answer;
+    }
+};
+
 // All doubles together, wired into a Services bundle.
 struct FakeServices {
     SimScheduler scheduler;
@@ -138,8 +160,10 @@ struct FakeServices {
     FakeUrlOpener urls;
     FakeEventPump events;
     FakeNotifier notifier;
+    FakePrinter printer;
     Services bundle() {
-        return Services{&scheduler, &messages, &instance, &tray, &sound, &http, &urls, &events, &notifier};
+        return Services{&scheduler, &messages, &instance, &tray,    &sound,
+                        &http,      &urls,     &events,   &notifier, nullptr, &printer};
     }
 };
 

@@ -107,6 +107,12 @@ TEST_F(VeltoWindowTest, OutsideTextIsShownAsText) {
               QStringLiteral("Tiles & grout"));
     for (QLabel* label : window.findChildren<QLabel*>())
         EXPECT_EQ(label->textFormat(), Qt::PlainText);
+
+    // A title cut at the row's width shows in full as the row's tooltip.
+    EXPECT_TRUE(row->toolTip().isEmpty());
+    velto.lvraag[0].Caption = "Need 40 m2 of solid oak flooring, laid and oiled, before May ";
+    windows.redraw();
+    EXPECT_EQ(row->toolTip().toStdString(), velto.lvraag[0].Caption);
 }
 
 // A label's "&" marks its access key and is never shown: the label with a

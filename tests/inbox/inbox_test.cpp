@@ -21,7 +21,9 @@ TEST_F(RequestListTest, CountryExclusionDropsARecordAndTheNextTakesItsPlace) {
     EXPECT_EQ(st.Requests[1].details, "near");  // the marker is cut away
     EXPECT_EQ(st.Requests[1].country, 2);
     EXPECT_EQ(visibleRows(), 2);
-    EXPECT_EQ(market.urls.back(), "http://srv.test/plix_chkl.php?CD=02&ID_LV=4711");
+    EXPECT_EQ(market.urls.front(), "http://srv.test/plix_chkl.php?CD=02&ID_LV=4711");
+    // The row markers follow the list: reaction counts, then the offered requests.
+    EXPECT_EQ(market.keys(), (std::vector<std::string>{"chkl02", "chkl18", "chkl11"}));
 }
 
 TEST_F(RequestListTest, PlaceFiltersIgnoreCaseAndLookOnlyAfterThePlaceMarker) {
