@@ -305,6 +305,19 @@ TEST_F(TimersTest, QuietTimersNeverHideATickThatDoesMore) {
     EXPECT_GT(idleSeen, 1000);
     EXPECT_GE(pollTimes.size(), 8u);
     EXPECT_FALSE(velto.form.Visible);  // hidden by the idle rule meanwhile
+
+    // The reactions window opens and closes: Timer2's watch and Timer1's
+    // front panel have work until they took it up.
+    desk.veltorsp.form.Visible = true;
+    EXPECT_EQ(Timer1_Quiet(desk), 0);
+    EXPECT_EQ(Timer2_Quiet(desk), 0);
+    Timer1_Timer(desk);
+    Timer2_Timer(desk);
+    EXPECT_EQ(st.FrontPanel, 4);
+    EXPECT_EQ(Timer1_Quiet(desk), kIdleTicks);
+    EXPECT_EQ(Timer2_Quiet(desk), kIdleTicks);
+    desk.veltorsp.form.Visible = false;
+    EXPECT_EQ(Timer2_Quiet(desk), 0);  // the main window goes back to its place
 }
 
 }  // namespace
