@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
         column->addWidget(labels[i]);
     }
     window.setCentralWidget(body);
-    window.resize(387, 400);
+    // Beside plixdesk's window, which stands at the display's top left.
+    window.setGeometry(420, 0, 387, 400);
     window.show();
 
     QSystemTrayIcon tray(app.style()->standardIcon(QStyle::SP_ComputerIcon));

@@ -9,8 +9,11 @@
 #   1. plixdesk, logged in as the demo supplier with a change poll every 10 s,
 #      and the anchor, polling the same change poll every 10 s, side by side
 #      on the display for N minutes (default 10); which starts first
-#      alternates. CPU is counted from the end of the start-up (20 s) to the
-#      end, polls included; resident memory is read at the end.
+#      alternates. Left alone, plixdesk slows its poll to every 2 minutes
+#      after an idle minute, so a user clicks its "First" page button every
+#      50 s (xdotool), which keeps the 10 s poll (and adds a list fetch).
+#      CPU is counted from the end of the start-up (20 s) to the end, polls
+#      and clicks included; resident memory is read at the end.
 #   2. plixdesk started afresh with PLIX_PROBE: the time from the timer tick
 #      after which the first request rows show to the end of their paint.
 #   3. plixdesk with PLIX_PROBE against a server that accepts connections and
@@ -46,6 +49,7 @@ fi
 
 build=$root/build-rel
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPLIX_WITH_QT=ON -DPLIX_WITH_SERVER=ON >/dev/null
+command -v xdotool >/dev/null || { echo "bench/client.sh needs xdotool (apt install xdotool)" >&2; exit 1; }
 cmake --build "$build" -j2 --target plixdesk plixdesk-sound plixdesk-seed plixsrv plix-anchor-tray >/dev/null
 
 desk_program=${PLIXDESK:-$build/desk/gui/plixdesk}
@@ -114,6 +118,11 @@ start_anchor() {
   "$build/bench/plix-anchor-tray" "$poll_url" > "$work/anchor.log" 2>&1 &
   echo $!
 }
+# The user pages to the first requests now and then: plixdesk's window
+# stands at the display's top left (its "First" button at 188,337 px).
+user_at_work() {
+  while sleep 50; do xdotool mousemove 188 337 click 1 2>/dev/null || true; done
+}
 stop() {
   kill "$1" 2>/dev/null || true
   for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
@@ -132,10 +141,14 @@ for round in $(seq "$rounds"); do
     anchor=$(start_anchor); desk=$(start_desk "idle$round" "$port")
   fi
   pids+=("$desk" "$anchor")
+  user_at_work &
+  user=$!
+  pids+=("$user")
   sleep "$warmup"
   d0=$(cpu_ticks "$desk"); a0=$(cpu_ticks "$anchor"); t0=$(now)
   sleep $((idle_seconds - warmup))
   d1=$(cpu_ticks "$desk"); a1=$(cpu_ticks "$anchor"); t1=$(now)
+  kill "$user" 2>/dev/null || true
   rss=$(rss_kb "$desk"); anchor_rss=$(rss_kb "$anchor")
   multimedia=$(grep -c -i -E 'multimedia|pulse' "/proc/$desk/maps" || true)
   stop "$desk"; stop "$anchor"
