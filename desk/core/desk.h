@@ -8,6 +8,8 @@
 #include "desk/core/build_config.h"
 #include "desk/core/state.h"
 #include "desk/forms/velto_form.h"
+#include "desk/forms/veltoflt_form.h"
+#include "desk/forms/veltolev_form.h"
 #include "desk/forms/veltolog_form.h"
 #include "desk/forms/veltooff_form.h"
 #include "desk/forms/veltorsp_form.h"
@@ -35,6 +37,8 @@ struct Desk {
     VeltorspForm veltorsp;
     VeltooffForm veltooff;
     VeltovoForm veltovo;
+    VeltolevForm veltolev;
+    VeltofltForm veltoflt;
 
     Services os;
     std::filesystem::path folder;

@@ -19,9 +19,14 @@ std::string readRecordFile(const std::filesystem::path& path, std::size_t size);
 // On failure why (when given) receives the system's reason.
 bool writeFileAtomic(const std::filesystem::path& path, const std::string& data,
                      std::string* why = nullptr);
+// The same for a file only its owner may read or write (mode 0600), whatever
+// the mode of the file it replaces: the settings and filter records.
+bool writePrivateFileAtomic(const std::filesystem::path& path, const std::string& data,
+                            std::string* why = nullptr);
 
 // Appends to a file, creating it when needed. On failure why (when given)
 // receives the system's reason.
-bool appendToFile(const std::filesystem::path& path, const std::string& data, std::string* why = nullptr);
+bool appendToFile(const std::filesystem::path& path, const std::string& data,
+                  std::string* why = nullptr);
 
 }  // namespace plix

@@ -18,6 +18,22 @@ long long clampValue(std::string_view text, long long low, long long high) {
     return std::clamp(valInt(text), low, high);
 }
 
+// Writes a record file, readable by its owner only; a failure is told to the
+// user with the file's path and the system's reason, since what was set now
+// lasts only for this run.
+bool storeRecord(Desk& d, const char* name, const std::string& record) {
+    std::string why;
+    if (writePrivateFileAtomic(d.file(name), record, &why)) return true;
+    if (d.os.messages)
+        d.os.messages->show(
+            d.file(name).string() + " cannot be written: " + why +
+                ".\nThe settings hold until the program ends and are saved again at the next save.",
+            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
+    return false;
+}
+
+}  // namespace
+
 void decodeCountryBlock(DeskState& s) {
     long long v = valInt(s.SystemList[17]);
     long long p = 1000000000;
@@ -30,20 +46,6 @@ void decodeCountryBlock(DeskState& s) {
         p /= 10;
     }
 }
-
-// Writes a record file; a failure is told to the user with the file's path
-// and the system's reason, since what was set now lasts only for this run.
-bool storeRecord(Desk& d, const char* name, const std::string& record) {
-    std::string why;
-    if (writeFileAtomic(d.file(name), record, &why)) return true;
-    if (d.os.messages)
-        d.os.messages->show(d.file(name).string() + " cannot be written: " + why +
-                                ".\nThe settings hold until the program ends and are saved again at the next save.",
-                            "  PLIX", MsgIcon::Critical, MsgButtons::Ok);
-    return false;
-}
-
-}  // namespace
 
 std::string stripsp(std::string_view text) {
     const auto end = text.find_last_not_of(std::string_view(" \0", 2));
@@ -61,17 +63,30 @@ bool writeSupplierNumberField(std::string& record, long long number) {
 bool writeSupplierItems(std::string& record, const std::array<std::string, 41>& items) {
     std::array<std::string, kSupplierItemsStored> stored;
     std::copy_n(items.begin(), kSupplierItemsStored, stored.begin());
+    for (std::size_t slot : kSlotsNeverStored) stored[slot].clear();
     constexpr std::size_t room = kSupplierItemsEnd - kSupplierItemsOffset;
-    std::size_t total = 2 * stored.size();
-    for (const auto& item : stored) total += item.size();
-    const bool fits = total <= room;
-    while (total > room) {
-        auto longest = std::max_element(stored.begin(), stored.end(),
-                                        [](auto& a, auto& b) { return a.size() < b.size(); });
-        const std::size_t cut = std::min(longest->size(), total - room);
-        longest->resize(longest->size() - cut);
-        total -= cut;
+    // The items with their brackets when no text is longer than cap.
+    const auto totalWithin = [&stored](std::size_t cap) {
+        std::size_t t = 2 * stored.size();
+        for (const auto& item : stored) t += std::min(item.size(), cap);
+        return t;
+    };
+    const bool fits = totalWithin(std::string::npos) <= room;
+    // The longest texts are cut to one common length, the greatest that
+    // fits, so that several long texts each keep a share.
+    if (!fits) {
+        std::size_t low = 0, high = room;
+        while (low < high) {
+            const std::size_t mid = (low + high + 1) / 2;
+            if (totalWithin(mid) <= room)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        for (auto& item : stored)
+            if (item.size() > low) item.resize(low);
     }
+    record.replace(kSupplierItemsOffset, room, room, ' ');
     writeInto(record, kSupplierItemsOffset, kSupplierItemsEnd, buildItemList(stored));
     return fits;
 }

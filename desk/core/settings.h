@@ -22,6 +22,9 @@ constexpr std::size_t kLanguageOffset = 38;
 constexpr std::size_t kSupplierItemsOffset = 40, kSupplierItemsEnd = 800;
 constexpr std::size_t kSystemItemsOffset = 800;
 constexpr int kSupplierItemsStored = 30, kSystemItemsStored = 21;
+// The profile's password and its repetition: the server keeps the password,
+// the record on disk never holds it.
+constexpr std::size_t kSlotsNeverStored[] = {14, 16};
 
 // Reads pxini.dat and pxflt.dat into the records and the lists. The caller
 // applies the language table (taalhandle) and then checks the supplier
@@ -32,6 +35,9 @@ void loaddat(Desk& d);
 // passes.
 void checkSupplierNumber(Desk& d);
 void savedat(Desk& d);
+// CountryBlock from SystemList[17]: slot i := i + 1 where the digit for 10^i
+// is set, else -1 (a digit above 1 subtracts once).
+void decodeCountryBlock(DeskState& s);
 void makesys(Desk& d);
 
 // text without its trailing blanks and zero characters.
@@ -43,7 +49,8 @@ std::string stripsp(std::string_view text);
 // returns false then. The caller keeps the number in memory for the run.
 bool writeSupplierNumberField(std::string& record, long long number);
 
-// Writes supplier items 0..29 into positions 41..800. When the items with
+// Writes supplier items 0..29 into positions 41..800 (blank after the last
+// item), the password slots empty. When the items with
 // their brackets exceed the 760 characters, the longest texts are shortened
 // until they fit, so every item keeps its place and nothing reaches the
 // system items; the lists in memory keep the full texts. Returns false when

@@ -96,6 +96,12 @@ struct MenuItem {
     bool operator==(const MenuItem&) const = default;
 };
 
+// Key codes as the key handlers receive them (KeyDown's code, KeyPress's
+// character); a handler that sets its argument to 0 swallows the key.
+inline constexpr int kEnterKey = 13;
+inline constexpr int kUpKey = 38;
+inline constexpr int kDownKey = 40;
+
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 enum class MousePointer { Default = 0, Hourglass = 11 };
 

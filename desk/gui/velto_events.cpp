@@ -11,6 +11,7 @@
 #include "desk/velto/log_commands.h"
 #include "desk/velto/login.h"
 #include "desk/velto/paging.h"
+#include "desk/velto/profile_menu.h"
 #include "desk/velto/row_click.h"
 #include "desk/velto/startup.h"
 #include "desk/velto/tray.h"
@@ -40,6 +41,8 @@ void VeltoView::wireEvents() {
     b.onMenu(f.logfile, [&d] { logfile_Click(d); });
     b.onMenu(f.viewl, [&d] { viewl_Click(d); });
     b.onMenu(f.clrlog, [&d] { clrlog_Click(d); });
+    b.onMenu(f.leverancier, [&d] { leverancier_Click(d); });
+    b.onMenu(f.filter, [&d] { filter_Click(d); });
     wireLogin();
 }
 

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -104,6 +105,9 @@ void drawList(const ListBox& c, QWidget* w, const Twips& t) {
         } else {
             combo->clear();
             combo->addItems(items);
+            // A drop-down list offers only the entries that have a text.
+            if (auto* view = qobject_cast<QListView*>(combo->view()))
+                for (int i = 0; i < combo->count(); ++i) view->setRowHidden(i, c.Items[i].empty());
         }
     }
     if (list && list->currentRow() != c.ListIndex) list->setCurrentRow(c.ListIndex);

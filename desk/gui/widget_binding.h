@@ -35,7 +35,8 @@ void drawControl(const Control& c, QWidget* w, const Twips& t);
 void drawLabel(const Label& c, QLabel* w, const Twips& t);
 void drawCheck(const CheckBox& c, QWidget* w, const Twips& t);
 void drawOption(const OptionButton& c, QWidget* w, const Twips& t);
-// A list box or a drop-down list: its lines, and the chosen one.
+// A list box or a drop-down list: its lines, and the chosen one. A
+// drop-down list offers only the entries that have a text.
 void drawList(const ListBox& c, QWidget* w, const Twips& t);
 void drawMenu(const MenuItem& m, QAction* a);
 

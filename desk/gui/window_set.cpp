@@ -1,6 +1,8 @@
 #include "desk/gui/window_set.h"
 
 #include "desk/gui/velto_view.h"
+#include "desk/gui/veltoflt_view.h"
+#include "desk/gui/veltolev_view.h"
 #include "desk/gui/veltolog_view.h"
 #include "desk/gui/veltooff_view.h"
 #include "desk/gui/veltorsp_view.h"
@@ -15,6 +17,8 @@ WindowSet::WindowSet(Desk& desk) : d_(desk) {
     add<VeltorspView>();
     add<VeltooffView>();
     add<VeltovoView>();
+    add<VeltolevView>();
+    add<VeltofltView>();
 }
 
 WindowSet::~WindowSet() = default;

@@ -1,6 +1,8 @@
 #include "desk/velto/commands.h"
 
 #include "desk/core/veltolog.h"
+#include "desk/profile/veltoflt.h"
+#include "desk/profile/veltolev.h"
 #include "desk/trade/veltooff.h"
 #include "desk/trade/veltorsp.h"
 #include "desk/velto/startup.h"
@@ -17,6 +19,8 @@ struct OtherWindow {
 // In the order unloadall unloads them: chat, help, filter, supplier, log,
 // offer, reactions, server. The print and autostart windows are not among them.
 constexpr OtherWindow kOtherWindows[] = {
+    {veltoflt_Unload, veltoflt_Timers},
+    {veltolev_Unload, veltolev_Timers},
     {veltolog_Unload, veltolog_Timers},
     {veltooff_Unload, veltooff_Timers},
     {veltorsp_Unload, veltorsp_Timers},

@@ -5,8 +5,6 @@
 
 namespace plix {
 
-inline constexpr int kEnterKey = 13;
-
 // Menu item `login`: shows the empty login frame.
 void login_Click(Desk& d);
 // Enter in the login-name box moves on to the password box. A handled key

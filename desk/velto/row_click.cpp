@@ -18,8 +18,11 @@ void makeresp(Desk& d) {
     s.IdleTicks = 0;
     s.SelectedRequest = std::clamp(s.SelectedRequest + s.PageOffset, 0, kMaxRequests - 1);
     s.SelectedEntry = s.Requests[s.SelectedRequest];
-    // The supplier and filter windows are made invisible here (loaded hidden
-    // when they were not loaded) once they are built.
+    // The supplier and filter windows step aside for the request; what was
+    // typed in them stays. Windows that are not open are left unloaded: loading
+    // them hidden would fetch the profile and the filters for nothing.
+    d.veltolev.form.Visible = false;
+    d.veltoflt.form.Visible = false;
     f.frsystem.Visible = false;
     VeltorspForm& w = d.veltorsp;
     if (!w.form.Loaded) veltorsp_Load(d);

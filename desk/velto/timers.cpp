@@ -10,6 +10,7 @@
 #include "desk/inbox/offers_marks.h"
 #include "desk/inbox/server_message.h"
 #include "desk/lang/language_table.h"
+#include "desk/profile/veltolev.h"
 #include "desk/velto/commands.h"
 #include "desk/velto/connection.h"
 #include "desk/velto/contest.h"
@@ -66,8 +67,10 @@ FrontView frontView(const Desk& d) {
     }
     if (d.veltorsp.form.Visible) v.panel = 4;
     if (d.veltooff.form.Visible) v.panel = 5;
-    // The server (6, and the help menu is disabled), supplier (7) and filter
-    // (8) windows join here as they are built.
+    // The server window (6, and the help menu is disabled) joins here when
+    // it is built.
+    if (d.veltolev.form.Visible) v.panel = 7;
+    if (d.veltoflt.form.Visible) v.panel = 8;
     return v;
 }
 
@@ -157,9 +160,10 @@ void endOfSequence(Desk& d) {
     showMainWindow(d);
     s.IdleTicks = 0;
     if (s.SupplierNumber == 0 && s.OnlineFlag == 1) {
-        // Not a member yet: the supplier window (still to be built) opens here
-        // for the registration, allowed to fetch.
+        // Not a member yet: the supplier window opens for the registration,
+        // allowed to fetch.
         s.WindowFetchAllowed = 1;
+        veltolev_Load(d);
     } else if (s.AcceptedCount == 0 && s.SupplierNumber != 0) {
         ttray_Click(d);
     }
@@ -198,7 +202,9 @@ void Timer2_Timer(Desk& d) {
     if (s.StartupStep == 500) {
         if (s.InboxLoaded == 0) {
             f.ltest.Visible = true;
-            f.ltest.Caption = s.OnlineFlag != 1 ? s.LanguageTable[105] : s.LanguageTable[36];
+            // Without a membership there is no inbox to be empty: say so.
+            const int line = s.OnlineFlag != 1 ? 105 : s.SupplierNumber == 0 ? 104 : 36;
+            f.ltest.Caption = s.LanguageTable[line];
             d.veltorsp.form.Visible = false;
         }
         if (s.ConnectState == 2 && s.SupplierNumber != 0) getvraag(d);

@@ -73,6 +73,12 @@ TEST_F(ServerTest, RegisterLoginAndFetchRecord) {
   EXPECT_EQ(slots[28], "proef");
   EXPECT_EQ(slots[30], std::to_string(id));
   EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=BAKKER&PASWL=pw1")), id);  // login ignores case
+  // The desktop never stores the password, so its updates carry it empty
+  // (kept, above); typed in both boxes it replaces the old one.
+  ctrl("CD=03&ID_LV=" + std::to_string(id) + "&CTR=" +
+       enc(record_ctr({{0, "Bakker BV"}, {14, "pw2"}, {15, "bakker"}, {16, "pw2"}})));
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=bakker&PASWL=pw2")), id);
+  EXPECT_EQ(plix::loginReplyNumber(ctrl("CD=13&LOGINL=bakker&PASWL=pw1")), 0);
 
   // A deleted membership answers the record fetch with "Warning".
   ctrl("CD=08&ID_LV=" + std::to_string(id));

@@ -106,15 +106,20 @@ TEST_F(SettingsTest, CountryBlockTakesEachDigitOnce) {
 
 TEST_F(SettingsTest, SupplierNumberCheck) {
     // Check value matches: the number stands.
-    load(RecordBuilder().at(31, "42").at(801, "<><><><><><><><><><><><><><><><><><><" +
-                                                   std::to_string(42 + 583204) + ">").record);
+    load(RecordBuilder()
+             .at(31, "42")
+             .at(801, "<><><><><><><><><><><><><><><><><><><" + std::to_string(42 + 583204) + ">")
+             .record);
     EXPECT_EQ(st.SupplierNumber, 42);
     EXPECT_EQ(st.IdMismatch, 0);
     EXPECT_TRUE(fakes.messages.shown.empty());
 
     // Check value does not match: number dropped, critical message.
     st.LanguageTable[177] = "Please log in again";
-    folder.write(kSettingsFile, RecordBuilder().at(31, "43").at(801, "<><><><><><><><><><><><><><><><><><><583246>").record);
+    folder.write(kSettingsFile, RecordBuilder()
+                                    .at(31, "43")
+                                    .at(801, "<><><><><><><><><><><><><><><><><><><583246>")
+                                    .record);
     loaddat(desk);
     checkSupplierNumber(desk);
     EXPECT_EQ(st.SupplierNumber, 0);
@@ -190,6 +195,32 @@ TEST_F(SettingsTest, OverlongSupplierItemsNeverReachTheSystemArea) {
     EXPECT_LT(again.st.SupplierList[5].size(), 760u);
     EXPECT_EQ(st.SupplierList[5].size(), 900u);  // memory keeps the full text
     EXPECT_EQ(folder.read(kSettingsFile).size(), 1024u);
+}
+
+TEST_F(SettingsTest, RecordsKeepNoPasswordAndOnlyTheirOwnerReadsThem) {
+    folder.write(kSettingsFile, RecordBuilder().at(1, "www.host.test").record);
+    std::filesystem::permissions(folder / kSettingsFile, std::filesystem::perms::all);
+    loaddat(desk);
+    st.SupplierList[14] = st.SupplierList[16] = "geheim";
+    st.SupplierList[15] = "login";
+    for (int slot : {0, 1, 12}) st.SupplierList[slot] = std::string(400, 'x');  // too long together
+    st.SettingsDirty = 1;
+    st.FilterState = 1;
+    savedat(desk);
+    const std::string record = folder.read(kSettingsFile);
+    EXPECT_EQ(record.find("geheim"), std::string::npos);
+    EXPECT_EQ(st.SupplierList[14], "geheim");  // the run keeps it
+    for (const char* file : {kSettingsFile, kFilterFile})
+        EXPECT_EQ(
+            std::filesystem::status(folder / file).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // The long texts share the room: each keeps the same length.
+    Desk again(fakes.bundle(), DeskConfig{folder.path(), "www.default.test"});
+    loaddat(again);
+    EXPECT_EQ(again.st.SupplierList[15], "login");
+    EXPECT_GT(again.st.SupplierList[0].size(), 200u);
+    EXPECT_EQ(again.st.SupplierList[0].size(), again.st.SupplierList[12].size());
 }
 
 TEST_F(SettingsTest, OverlongSupplierNumberNeverReachesTheLanguageCharacter) {

@@ -45,12 +45,15 @@ TEST_F(WithPlixsrv, ConnectionTestConnectsAndLogsTheExchange) {
     EXPECT_EQ(st.StatusLine2, "Connect database OK");
     EXPECT_TRUE(fakes.messages.shown.empty());
 
+    // The test's entry, then the member's record fetched after it.
     const std::string log = folder.read(kLogFile);
     const std::string head = " CONTEST ";
     ASSERT_EQ(log.rfind(head, 0), 0u);
-    const std::string rest = log.substr(head.size() + 8);  // after the time of day
-    EXPECT_EQ(rest, "\r\n\r\nhttp://" + server->host() + "/plix_ctrl.php?CD=01\r\n\r\n" +
-                        st.ServerReply + "\r\n------------------------\r\n");
+    const std::string reply =
+        std::string("PLIX marketplace server<br>cnt=:3<br>Taal=1<br>VERSIE=") + buildVersion();
+    const std::string entry = "\r\n\r\nhttp://" + server->host() + "/plix_ctrl.php?CD=01\r\n\r\n" +
+                              reply + "\r\n------------------------\r\n GETLEV ";
+    EXPECT_EQ(log.substr(head.size() + 8, entry.size()), entry);  // after the time of day
 }
 
 TEST_F(WithPlixsrv, AnotherVersionRaisesTheUpdateQuestion) {

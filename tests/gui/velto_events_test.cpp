@@ -44,7 +44,7 @@ TEST_F(LoginFrameTest, LogsInFromTheKeyboard) {
     fakes.http.replies.push_back({true, "ID_LV=1001", {}});
     password->insert(QStringLiteral("demo1234"));
     emit password->returnPressed();
-    ASSERT_EQ(fakes.http.requests.size(), 1u);
+    ASSERT_EQ(fakes.http.requests.size(), 2u);  // the login, then the record
     EXPECT_EQ(fakes.http.requests[0].url,
               "http://www.plix.test/plix_ctrl.php?CD=13&LOGINL=demo&PASWL=demo1234");
     EXPECT_EQ(st.SupplierNumber, 1001);

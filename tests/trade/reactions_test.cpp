@@ -26,7 +26,14 @@ TEST_F(ReactionsWindow, ARowClickOpensItsRequestBesideTheMainWindow) {
     velto.form.Left = 4000;
     market.answer("chkl04", conversationReply("123", {"We can do it.", "beantwoord op 13-06 10:48",
                                                       "Fine <b>&</b>"}));
+    desk.veltolev.form.Loaded = desk.veltolev.form.Visible = true;  // the profile, half typed
+    desk.veltolev.tlev[0].Text = "Half typed";
     vraag_Click(desk, 2);  // row 2 of the page that starts at 20
+    // The profile steps aside but keeps what was typed; the filter window,
+    // never opened, is not loaded (and fetches nothing) for the click.
+    EXPECT_FALSE(desk.veltolev.form.Visible);
+    EXPECT_EQ(desk.veltolev.tlev[0].Text, "Half typed");
+    EXPECT_FALSE(desk.veltoflt.form.Loaded);
     EXPECT_EQ(st.SelectedRequest, 22);
     EXPECT_EQ(st.SelectedEntry.number, "123");
     EXPECT_TRUE(rsp.form.Visible);

@@ -28,8 +28,11 @@ protected:
 
 TEST_F(ConnectionTest, KnownSupplierWithTheSameVersion) {
     run("PLIX<br>cnt=:1<br>Taal=nl<br>VERSIE=1.06");
-    EXPECT_EQ(st.OperationLabel, " CONTEST ");
     EXPECT_EQ(fakes.http.requests.at(0).url, "http://www.plix.test/plix_ctrl.php?CD=01");
+    // A connected member's record follows.
+    EXPECT_EQ(st.OperationLabel, " GETLEV ");
+    EXPECT_EQ(fakes.http.requests.at(1).url.substr(0, 43),
+              "http://www.plix.test/plix_ctrl.php?CD=04&ID");
     EXPECT_EQ(st.ConnectState, 2);
     EXPECT_EQ(st.TestFailed, 0);
     EXPECT_EQ(st.StatusLine1, "Http OKTesting connection");

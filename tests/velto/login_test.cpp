@@ -80,7 +80,8 @@ TEST_F(LoginTest, NumberIsStoredWithItsCheckValueAndTheSequenceRestarts) {
     reply("<html>ID_LV=00042</html>");
     enter(velto.tpasw);
 
-    ASSERT_EQ(fakes.http.requests.size(), 1u);
+    ASSERT_EQ(fakes.http.requests.size(), 2u);  // the login, then the record (ctrl 04)
+    EXPECT_NE(fakes.http.requests[1].url.find("?CD=04&ID_LV="), std::string::npos);
     // Typed text travels encoded, so "&" and blanks cannot split the query.
     EXPECT_EQ(fakes.http.requests[0].url,
               "http://www.plix.test/plix_ctrl.php?CD=13&LOGINL=smith&PASWL=pa%26ss%20word");

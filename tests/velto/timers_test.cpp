@@ -47,7 +47,8 @@ TEST_F(TimersTest, StartupSequenceRunsOneStepPerSecond) {
     second();
     EXPECT_EQ(st.StartupStep, 501);
     EXPECT_EQ(velto.ltest.Caption, "Testing connection\r\n" + st.StatusLine1);
-    EXPECT_TRUE(market.urls.empty() || market.keys() == std::vector<std::string>{"ctrl01"});
+    // The connection test, then the member's record.
+    EXPECT_EQ(market.keys(), (std::vector<std::string>{"ctrl01", "ctrl04"}));
     second();
     EXPECT_EQ(st.StartupStep, 500);
     EXPECT_EQ(market.count("chkl01"), 1);  // old requests purged once
@@ -108,14 +109,27 @@ TEST_F(TimersTest, WithoutAConnectionTheSequenceFetchesNothing) {
     EXPECT_FALSE(velto.vragen.Enabled);
 }
 
-TEST_F(TimersTest, NotYetAMemberLetsTheSupplierWindowFetch) {
+TEST_F(TimersTest, NotYetAMemberGetsTheSupplierWindowForTheRegistration) {
     st.SupplierNumber = 0;
+    st.LanguageTable[118] = "Register first";
+    market.answer("ctrl05", "MAX=1<br>A00 Bouw*1<br>QCNT=1<br>");
     st.StartupStep = 503;
     wireTimers(desk);
     for (int i = 0; i < 5; ++i) second();
     EXPECT_EQ(st.WindowFetchAllowed, 1);
+    EXPECT_TRUE(desk.veltolev.form.Visible);
+    EXPECT_TRUE(desk.veltolev.cupdate.Enabled);  // its catalogue came
+    EXPECT_EQ(fakes.messages.shown.back().text, "Register first");
     EXPECT_EQ(market.count("chkl03"), 0);
     EXPECT_FALSE(velto.splix.Enabled);
+    EXPECT_EQ(velto.ltest.Caption, "No PLIX member yet");  // not "no requests"
+    second();
+    EXPECT_EQ(st.FrontPanel, 7);
+
+    // Once the sequence ran, a refresh does not open it again.
+    st.StartupStep = 503;
+    for (int i = 0; i < 5; ++i) second();
+    EXPECT_FALSE(desk.veltolev.form.Visible);
 }
 
 TEST_F(TimersTest, PollRhythmSlowsDownAfterAMinuteIdle) {
@@ -271,6 +285,14 @@ TEST_F(TimersTest, PanelWatchAndUpdateButton) {
     second();
     EXPECT_EQ(st.FrontPanel, 0);
     EXPECT_TRUE(velto.Picture1.Visible);
+
+    // The supplier (7) and filter (8) windows; the later test wins.
+    desk.veltolev.form.Visible = true;
+    second();
+    EXPECT_EQ(st.FrontPanel, 7);
+    desk.veltoflt.form.Visible = true;
+    second();
+    EXPECT_EQ(st.FrontPanel, 8);
 }
 
 // What the quiet answers promise, checked over a start-up and ten minutes of
