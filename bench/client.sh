@@ -49,7 +49,7 @@ fi
 
 build=$root/build-rel
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPLIX_WITH_QT=ON -DPLIX_WITH_SERVER=ON >/dev/null
-command -v xdotool >/dev/null || { echo "bench/client.sh needs xdotool (apt install xdotool)" >&2; exit 1; }
+command -v xdotool >/dev/null || { echo "bench/client.sh needs xdotool (scripts/deps.sh bench installs it)" >&2; exit 1; }
 cmake --build "$build" -j2 --target plixdesk plixdesk-sound plixdesk-seed plixsrv plix-anchor-tray >/dev/null
 
 desk_program=${PLIXDESK:-$build/desk/gui/plixdesk}
