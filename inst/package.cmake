@@ -4,6 +4,7 @@
 # plixdesk_<version>_<arch>.deb; tests/inst/package_test.sh checks it.
 set(PLIX_OPT opt/plixdesk)
 install(TARGETS plixdesk plixinst RUNTIME DESTINATION ${PLIX_OPT})
+install(TARGETS plixdesk-sound LIBRARY DESTINATION ${PLIX_OPT})
 install(FILES ${PROJECT_SOURCE_DIR}/data/pxlng.dat ${PROJECT_SOURCE_DIR}/data/Notify.wav
               ${PLIX_SETUP_DIR}/pxini.dat ${PLIX_SETUP_DIR}/plixdesk.png ${PLIX_SETUP_DIR}/plixdesk.libs
               ${PLIX_PACKAGE_SCRIPTS}/plixdesk.shared

@@ -16,6 +16,7 @@ endfunction()
 
 plix_setup_copy($<TARGET_FILE:plixdesk> plixdesk plixdesk)
 plix_setup_copy($<TARGET_FILE:plixinst> plixinst plixinst)
+plix_setup_copy($<TARGET_FILE:plixdesk-sound> plixdesk-sound.so plixdesk-sound)
 plix_setup_copy(${PROJECT_SOURCE_DIR}/data/pxlng.dat pxlng.dat)
 plix_setup_copy(${PROJECT_SOURCE_DIR}/data/Notify.wav Notify.wav)
 plix_setup_copy(${PROJECT_SOURCE_DIR}/data/pxhlp.dat pxhlp.dat)
@@ -33,8 +34,9 @@ add_custom_command(OUTPUT ${PLIX_SETUP_DIR}/plixdesk.png ${PROJECT_BINARY_DIR}/p
   COMMENT "setup folder: icon")
 add_custom_command(OUTPUT ${PLIX_SETUP_DIR}/plixdesk.libs
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PLIX_SETUP_DIR}
-  COMMAND ${PLIX_PACKAGE_SCRIPTS}/list-libraries.sh $<TARGET_FILE:plixdesk> ${PLIX_SETUP_DIR}/plixdesk.libs
-  DEPENDS plixdesk ${PLIX_PACKAGE_SCRIPTS}/list-libraries.sh
+  COMMAND ${PLIX_PACKAGE_SCRIPTS}/list-libraries.sh ${PLIX_SETUP_DIR}/plixdesk.libs
+          $<TARGET_FILE:plixdesk> $<TARGET_FILE:plixdesk-sound>
+  DEPENDS plixdesk plixdesk-sound ${PLIX_PACKAGE_SCRIPTS}/list-libraries.sh
   COMMENT "setup folder: the program's libraries")
 list(APPEND setup_files ${PLIX_SETUP_DIR}/pxini.dat ${PLIX_SETUP_DIR}/plixdesk.png
      ${PLIX_SETUP_DIR}/plixdesk.libs)

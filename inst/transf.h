@@ -2,6 +2,7 @@
 // Copying the program and its files into the accepted target folder, then
 // registering it with the desktop.
 #include "inst/inst.h"
+#include "platform/sound.h"
 
 namespace plix::inst {
 
@@ -25,6 +26,8 @@ inline constexpr CopyRow kCopyTable[] = {
     {kSettingsFile, kSettingsFile},  // only while CopySettings is 1
     {kIconFile, kIconFile},
     {kProgramFile, kProgramFile, true},
+    // The alert sound's module: without it the program runs silent.
+    {kSoundModule, kSoundModule, false, true},
     {kSoundFile, kSoundFile},
 };
 

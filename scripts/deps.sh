@@ -22,9 +22,10 @@ packages=(
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
   packages+=(nodejs npm)
 fi
-# The server benchmark compares plixsrv with nginx under wrk: `scripts/deps.sh bench`.
+# The benchmarks: the server's compares plixsrv with nginx under wrk, the
+# client's clicks plixdesk's page button with xdotool: `scripts/deps.sh bench`.
 if [ "${1:-}" = "bench" ]; then
-  packages+=(wrk nginx python3)
+  packages+=(wrk nginx python3 xdotool)
 fi
 
 missing=()

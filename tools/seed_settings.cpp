@@ -1,11 +1,14 @@
-// plixdesk-seed [--sound] [--poll TICKS] FOLDER NUMBER [CHECK]
+// plixdesk-seed [--sound] [--poll TICKS] [--host HOST] FOLDER NUMBER [CHECK]
 // Stores a supplier number with its check value in FOLDER/pxini.dat, exactly
 // as a login in the program does, keeping every other setting of the record.
 // Used to start a working folder logged in (the demo). With CHECK given, it
 // must be the check value that belongs to NUMBER. --sound also switches the
 // alert sound on, as ticking the settings frame's sound box does; --poll sets
 // the change-poll cycle in 2-second ticks (5..65000, as the settings frame
-// takes it; without one stored the program polls at the minimum, 5 ticks).
+// takes it; without one stored the program polls at the minimum, 5 ticks);
+// --host stores the server host (it must begin with "www", as the record's
+// host does, and fit its 30 characters), so one build can talk to a server
+// on any port.
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -35,10 +38,11 @@ bool wholeNumber(std::string_view text, long long& out) {
 }
 
 int usage() {
-    std::fputs("usage: plixdesk-seed [--sound] [--poll TICKS] FOLDER NUMBER [CHECK]\n"
+    std::fputs("usage: plixdesk-seed [--sound] [--poll TICKS] [--host HOST] FOLDER NUMBER [CHECK]\n"
                "Stores the supplier NUMBER and its check value in FOLDER/pxini.dat;\n"
                "--sound also switches the alert sound on, --poll sets the change-poll\n"
-               "cycle in 2-second ticks (5..65000).\n",
+               "cycle in 2-second ticks (5..65000), --host the server host (www...,\n"
+               "at most 30 characters).\n",
                stderr);
     return 2;
 }
@@ -48,12 +52,18 @@ int usage() {
 int main(int argc, char** argv) {
     bool sound = false;
     long long poll = 0;
+    std::string host;
     while (argc > 1 && argv[1][0] == '-' && argv[1][1] == '-') {
         const std::string_view option = argv[1];
         if (option == "--sound") {
             sound = true;
         } else if (option == "--poll" && argc > 2 && wholeNumber(argv[2], poll) && poll >= 5 &&
                    poll <= 65000) {
+            --argc;
+            ++argv;
+        } else if (option == "--host" && argc > 2 && std::string_view(argv[2]).starts_with("www") &&
+                   std::string_view(argv[2]).size() <= plix::kHostWidth) {
+            host = argv[2];
             --argc;
             ++argv;
         } else {
@@ -78,6 +88,10 @@ int main(int argc, char** argv) {
     plix::loaddat(desk);
     if (sound) desk.st.SupplierList[27] = "ja";
     if (poll != 0) desk.st.SystemList[0] = std::to_string(poll);
+    if (!host.empty()) {
+        host.resize(plix::kHostWidth, ' ');
+        desk.st.SettingsRecord.replace(plix::kHostOffset, plix::kHostWidth, host);
+    }
     if (!plix::storeSupplierNumber(desk, number)) {
         std::fprintf(stderr, "plixdesk-seed: %s does not fit the settings record (1..99999999)\n", argv[2]);
         return 1;

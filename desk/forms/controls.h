@@ -2,6 +2,8 @@
 // Plain mirrors of window controls. The logic reads and writes these; the Qt
 // layer draws them. Geometry is in twips (15 twips = 1 pixel at 96 DPI),
 // colours are 0xBBGGRR as the system writes them, -1 meaning "the default".
+// Every struct compares by value, so a view can tell what changed since it
+// last drew one.
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ struct Control {
     int Left = 0, Top = 0, Width = 0, Height = 0;
     int ForeColor = kDefaultColour;
     int BackColor = kDefaultColour;
+    bool operator==(const Control&) const = default;
 };
 
 // A label's caption marks its access key with "&" (UseMnemonic); a label
@@ -25,6 +28,7 @@ struct Control {
 // shows every character as it stands.
 struct Label : Control {
     bool UseMnemonic = true;
+    bool operator==(const Label&) const = default;
 };
 
 using Button = Control;
@@ -34,19 +38,23 @@ using Picture = Control;
 
 struct TextBox : Control {
     std::string Text;
+    bool operator==(const TextBox&) const = default;
 };
 
 struct CheckBox : Control {
     int Value = 0;  // 0 unticked, 1 ticked
+    bool operator==(const CheckBox&) const = default;
 };
 
 struct OptionButton : Control {
     bool Value = false;
+    bool operator==(const OptionButton&) const = default;
 };
 
 struct ListBox : Control {
     std::vector<std::string> Items;
     int ListIndex = -1;
+    bool operator==(const ListBox&) const = default;
 };
 
 // A drop-down list: the user picks one of Items; Text() is the shown line.
@@ -85,6 +93,7 @@ struct MenuItem {
     bool Enabled = true;
     bool Checked = false;
     bool Separator = false;
+    bool operator==(const MenuItem&) const = default;
 };
 
 // Key codes as the key handlers receive them (KeyDown's code, KeyPress's
@@ -107,6 +116,7 @@ struct FormControl {
     // The control that takes the keyboard focus at the next draw (SetFocus);
     // the window moves the focus there and clears this.
     const Control* Focus = nullptr;
+    bool operator==(const FormControl&) const = default;
 };
 
 // Places a control in its frame (twips), as a window's design does.

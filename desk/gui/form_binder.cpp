@@ -51,17 +51,17 @@ void FormBinder::bind(Control& c, QWidget* w, std::function<void()> drawValue) {
     // A picture drawn as a label shows no markup either.
     if (auto* label = qobject_cast<QLabel*>(w)) label->setTextFormat(Qt::PlainText);
     widgets_[&c] = w;
-    draws_.push_back([this, &c, w, drawValue = std::move(drawValue)] {
-        drawControl(c, w, twips_);
-        if (drawValue) drawValue();
-    });
+    addDraw(c, [this, &c, w] { drawControl(c, w, twips_); });
+    // What only the view knows of cannot be compared here: it draws each time
+    // (the view's own drawing keeps it cheap).
+    if (drawValue) draws_.push_back(std::move(drawValue));
 }
 
 QLabel* FormBinder::makeLabel(QWidget* parent, Label& c) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     widgets_[&c] = label;
-    draws_.push_back([this, &c, label] { drawLabel(c, label, twips_); });
+    addDraw(c, [this, &c, label] { drawLabel(c, label, twips_); });
     return label;
 }
 
@@ -69,7 +69,7 @@ QLabel* FormBinder::makeClickLabel(QWidget* parent, Label& c) {
     auto* label = new ClickLabel(parent);
     label->setTextFormat(Qt::PlainText);
     widgets_[&c] = label;
-    draws_.push_back([this, &c, label] { drawLabel(c, label, twips_); });
+    addDraw(c, [this, &c, label] { drawLabel(c, label, twips_); });
     return label;
 }
 
@@ -78,8 +78,13 @@ void FormBinder::add(const void* control, QWidget* w, std::function<void()> draw
     draws_.push_back(std::move(draw));
 }
 
+// With a buddy the caption's "&" marks an access key instead of being left
+// out: the label is drawn again at once, whether or not its struct changed.
 void FormBinder::buddy(const Label& label, const Control& control) {
-    if (auto* l = qobject_cast<QLabel*>(widgetOf(&label))) l->setBuddy(widgetOf(&control));
+    if (auto* l = qobject_cast<QLabel*>(widgetOf(&label))) {
+        l->setBuddy(widgetOf(&control));
+        drawLabel(label, l, twips_);
+    }
 }
 
 namespace {
@@ -104,24 +109,9 @@ void drawMultiLine(QPlainTextEdit* edit, const std::string& text, const std::str
 
 QWidget* FormBinder::makeText(QWidget* parent, TextBox& c, bool multiLine) {
     auto shown = std::make_shared<Shown>();
-    QWidget* w;
-    if (multiLine) {
-        auto* edit = new QPlainTextEdit(parent);
-        QObject::connect(edit, &QPlainTextEdit::textChanged, [&c, edit, shown] {
-            c.Text = fromQt(edit->toPlainText());
-            shown->text = c.Text;
-        });
-        w = edit;
-    } else {
-        auto* line = new QLineEdit(parent);
-        QObject::connect(line, &QLineEdit::textEdited, [&c, shown](const QString& t) {
-            c.Text = fromQt(t);
-            shown->text = c.Text;
-        });
-        w = line;
-    }
+    QWidget* w = multiLine ? static_cast<QWidget*>(new QPlainTextEdit(parent)) : new QLineEdit(parent);
     widgets_[&c] = w;
-    draws_.push_back([this, &c, w, shown] {
+    const auto drawn = addDraw(c, [this, &c, w, shown] {
         drawControl(c, w, twips_);
         if (shown->drawn && c.Text == shown->text) return;
         if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
@@ -131,38 +121,63 @@ QWidget* FormBinder::makeText(QWidget* parent, TextBox& c, bool multiLine) {
         shown->text = c.Text;
         shown->drawn = true;
     });
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        QObject::connect(edit, &QPlainTextEdit::textChanged, [&c, edit, shown, drawn] {
+            c.Text = fromQt(edit->toPlainText());
+            shown->text = c.Text;
+            drawn->reset();
+        });
+    } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        QObject::connect(line, &QLineEdit::textEdited, [&c, shown, drawn](const QString& t) {
+            c.Text = fromQt(t);
+            shown->text = c.Text;
+            drawn->reset();
+        });
+    }
     return w;
 }
 
 QWidget* FormBinder::makeCheck(QWidget* parent, CheckBox& c) {
     auto* box = new QCheckBox(parent);
-    QObject::connect(box, &QCheckBox::toggled, [&c](bool on) { c.Value = on ? 1 : 0; });
     widgets_[&c] = box;
-    draws_.push_back([this, &c, box] { drawCheck(c, box, twips_); });
+    const auto drawn = addDraw(c, [this, &c, box] { drawCheck(c, box, twips_); });
+    QObject::connect(box, &QCheckBox::toggled, [&c, drawn](bool on) {
+        c.Value = on ? 1 : 0;
+        drawn->reset();
+    });
     return box;
 }
 
 QWidget* FormBinder::makeOption(QWidget* parent, OptionButton& c) {
     auto* option = new QRadioButton(parent);
-    QObject::connect(option, &QRadioButton::toggled, [&c](bool on) { c.Value = on; });
     widgets_[&c] = option;
-    draws_.push_back([this, &c, option] { drawOption(c, option, twips_); });
+    const auto drawn = addDraw(c, [this, &c, option] { drawOption(c, option, twips_); });
+    QObject::connect(option, &QRadioButton::toggled, [&c, drawn](bool on) {
+        c.Value = on;
+        drawn->reset();
+    });
     return option;
 }
 
 QWidget* FormBinder::makeList(QWidget* parent, ListBox& c) {
     auto* list = new QListWidget(parent);
-    QObject::connect(list, &QListWidget::currentRowChanged, [&c](int row) { c.ListIndex = row; });
     widgets_[&c] = list;
-    draws_.push_back([this, &c, list] { drawList(c, list, twips_); });
+    const auto drawn = addDraw(c, [this, &c, list] { drawList(c, list, twips_); });
+    QObject::connect(list, &QListWidget::currentRowChanged, [&c, drawn](int row) {
+        c.ListIndex = row;
+        drawn->reset();
+    });
     return list;
 }
 
 QWidget* FormBinder::makeCombo(QWidget* parent, ComboBox& c) {
     auto* combo = new QComboBox(parent);
-    QObject::connect(combo, &QComboBox::activated, [&c](int index) { c.ListIndex = index; });
     widgets_[&c] = combo;
-    draws_.push_back([this, &c, combo] { drawList(c, combo, twips_); });
+    const auto drawn = addDraw(c, [this, &c, combo] { drawList(c, combo, twips_); });
+    QObject::connect(combo, &QComboBox::activated, [&c, drawn](int index) {
+        c.ListIndex = index;
+        drawn->reset();
+    });
     return combo;
 }
 
@@ -186,7 +201,7 @@ QMenu* FormBinder::addSubMenu(QMenu* parent, MenuItem& item) {
 
 void FormBinder::bindMenu(MenuItem& item, QAction* action) {
     actions_[&item] = action;
-    draws_.push_back([&item, action] { drawMenu(item, action); });
+    addDraw(item, [&item, action] { drawMenu(item, action); });
 }
 
 QWidget* FormBinder::widgetOf(const void* control) const {

@@ -1,11 +1,15 @@
 #pragma once
 // Builds the widgets of one window from its control structs and keeps them
 // drawn: each widget is created once with a drawing step that copies its
-// struct onto it, and user input flows back into the struct. Labels show
-// their text as plain text, never as markup.
+// struct onto it, and user input flows back into the struct. A drawing step
+// keeps a copy of the struct as it last drew it and touches the widget only
+// when the struct differs from that copy, so a redraw after a tick that
+// changed nothing converts no text and sets nothing. Labels show their text
+// as plain text, never as markup.
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -69,7 +73,25 @@ public:
     QAction* actionOf(const MenuItem& item) const;
     const Twips& twips() const { return twips_; }
 
+    // Draws every control whose struct changed since its last draw.
     void draw() const;
+
+    // Adds a drawing step for a control of a kind the binder does not make:
+    // paint runs at the first draw and whenever the struct no longer equals
+    // the copy taken when it last ran. The copy stands for what the widget
+    // shows: where the user changes the widget (typing, ticking, choosing),
+    // reset the returned copy in that signal's handler, so that the next draw
+    // paints whatever the logic then wants, even the struct's old value.
+    template <class T, class Paint>
+    std::shared_ptr<std::optional<T>> addDraw(const T& control, Paint paint) {
+        auto last = std::make_shared<std::optional<T>>();
+        draws_.push_back([&control, paint = std::move(paint), last] {
+            if (*last && **last == control) return;
+            paint();
+            *last = control;
+        });
+        return last;
+    }
 
 private:
     // What a text box showed when it was last drawn or typed into: a redraw

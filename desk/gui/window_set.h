@@ -25,14 +25,17 @@ public:
     WindowSetBase(const WindowSetBase&) = delete;
     WindowSetBase& operator=(const WindowSetBase&) = delete;
 
-    // Runs an event handler of any window, then redraws.
-    void run(const std::function<void()>& handler);
-    // Draws every window (hidden ones only hide), takes up timer changes, and
-    // ends the program when the logic asked for it.
+    // Runs an event handler of any window (a click, a menu command, a timer
+    // tick, the close box), then redraws. Every handler of the program comes
+    // through here and so through the event pump: while a fetch waits, it is
+    // held and runs after the fetch returns (returns false then).
+    bool run(const std::function<void()>& handler);
+    // Draws what changed in every shown window (hidden ones only hide), takes
+    // up timer changes, and ends the program when the logic asked for it.
     void redraw();
     // The pump draws before it lets waiting events through, so what the logic
-    // set before a blocking call (the hourglass, a status line) is on screen
-    // while it blocks.
+    // set before a fetch (the hourglass, a status line) is on screen while it
+    // waits.
     void drawBefore(QtEventPump& pump);
 
     // The view of one window; every window has exactly one.
@@ -56,6 +59,8 @@ protected:
     // The two-letter code of the interface language ("" while none is known).
     virtual std::string languageCode() const = 0;
     virtual Scheduler* scheduler() const = 0;
+    // The pump that holds handlers while a fetch waits (none: they run at once).
+    virtual EventPump* events() const { return nullptr; }
 
     std::vector<std::unique_ptr<WindowBase>> views_;
 
@@ -80,6 +85,7 @@ protected:
     bool programEnded() const override { return d_.st.ProgramEnded; }
     std::string languageCode() const override;
     Scheduler* scheduler() const override { return d_.os.scheduler; }
+    EventPump* events() const override { return d_.os.events; }
 
 private:
     template <class View>

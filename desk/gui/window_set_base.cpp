@@ -7,9 +7,16 @@ namespace plix {
 
 WindowSetBase::~WindowSetBase() = default;
 
-void WindowSetBase::run(const std::function<void()>& handler) {
-    handler();
-    redraw();
+bool WindowSetBase::run(const std::function<void()>& handler) {
+    const auto handle = [this, handler] {
+        // Ticks that only counted while their timer slept come first.
+        if (Scheduler* s = scheduler()) s->catchUp();
+        handler();
+        redraw();
+    };
+    if (EventPump* pump = events()) return pump->runHandler(handle);
+    handle();
+    return true;
 }
 
 void WindowSetBase::redraw() {

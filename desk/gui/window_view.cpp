@@ -1,6 +1,8 @@
 #include "desk/gui/window_view.h"
 
 #include <QCloseEvent>
+#include <memory>
+#include <utility>
 
 #include "desk/gui/window_set.h"
 #include "platform/qt/qt_text.h"
@@ -15,7 +17,7 @@ WindowBase::WindowBase(WindowSetBase& set, FormControl& form)
     setCentralWidget(new QWidget(this));
 }
 
-void WindowBase::run(const std::function<void()>& handler) { set_.run(handler); }
+bool WindowBase::run(const std::function<void()>& handler) { return set_.run(handler); }
 
 WindowView::WindowView(WindowSet& set, FormControl& form) : WindowBase(set, form), set_(set) {}
 
@@ -48,8 +50,10 @@ void WindowBase::drawHidden() {
 }
 
 void WindowBase::drawFrame() {
-    const QString caption = toQt(form_.Caption);
-    if (windowTitle() != caption) setWindowTitle(caption);
+    if (form_.Caption != drawnCaption_) {
+        drawnCaption_ = form_.Caption;
+        setWindowTitle(toQt(form_.Caption));
+    }
     const Twips& t = twips();
     // The logic placed or sized the window (the main window goes back to its
     // place after the reactions window); the user's own changes are in the
@@ -62,9 +66,10 @@ void WindowBase::drawFrame() {
         placedSize_ = QSize(form_.Width, form_.Height);
         resize(t.px(form_.Width), t.px(form_.Height));
     }
-    const Qt::CursorShape pointer =
-        form_.Pointer == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor;
-    if (cursor().shape() != pointer) setCursor(pointer);
+    if (form_.Pointer != drawnPointer_) {
+        drawnPointer_ = form_.Pointer;
+        setCursor(form_.Pointer == MousePointer::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
+    }
 }
 
 // Moves the keyboard focus where the logic asked for it (SetFocus).
@@ -74,10 +79,16 @@ void WindowBase::takeFocus() {
     form_.Focus = nullptr;
 }
 
+// While a fetch waits the close box's procedure runs after it, and the
+// window closes then if the procedure says so.
 void WindowBase::closeEvent(QCloseEvent* event) {
-    bool close = false;
-    run([this, &close] { close = closeBox(); });
-    if (close)
+    auto answer = std::make_shared<std::pair<bool, bool>>();  // close, answered late
+    const bool now = run([this, answer] {
+        answer->first = closeBox();
+        if (answer->second && answer->first) hide();
+    });
+    answer->second = !now;
+    if (now && answer->first)
         event->accept();
     else
         event->ignore();

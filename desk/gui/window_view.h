@@ -11,6 +11,8 @@
 // with a window set of its own.
 #include <QMainWindow>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "desk/core/desk.h"
 #include "desk/gui/form_binder.h"
@@ -37,8 +39,9 @@ public:
 protected:
     // The area the window's controls are placed in (twips from its top left).
     QWidget* body() const { return centralWidget(); }
-    // Runs an event handler, then redraws every window.
-    void run(const std::function<void()>& handler);
+    // Runs an event handler, then redraws every window; false when it waits
+    // for a fetch and runs later.
+    bool run(const std::function<void()>& handler);
 
     // The user closes the window from its frame: runs the window's own
     // procedure for it; the window closes when that returns true.
@@ -64,6 +67,10 @@ private:
     // first the desktop places the window, and the struct sizes it.
     QPoint placedAt_;
     QSize placedSize_;
+    // The caption and pointer last drawn: a frame that did not change is not
+    // converted or set again.
+    std::optional<std::string> drawnCaption_;
+    MousePointer drawnPointer_ = MousePointer::Default;
 };
 
 // A window of plixdesk: its struct and its procedures' state are in Desk.

@@ -62,9 +62,19 @@ static void fetch(Desk& d, const FetchOptions& options) {
     request.url = s.RequestUrl;
     request.useProxy = s.UseProxy == 1;
     request.proxy = s.ProxyServer;
-    request.connectTimeoutMs = kConnectTimeoutMs;
-    request.totalTimeoutMs = kTotalTimeoutMs;
-    HttpResult result = d.os.http ? d.os.http->get(request) : HttpResult{};
+    const bool poll = s.OperationLabel == kChangePollLabel;
+    request.connectTimeoutMs = poll ? kPollConnectTimeoutMs : kConnectTimeoutMs;
+    request.totalTimeoutMs = poll ? kPollTotalTimeoutMs : kTotalTimeoutMs;
+    HttpResult result;
+    if (HttpClient* http = d.os.http) {
+        // The exchange runs aside while the windows keep painting; no handler
+        // runs until it is over, so the state is as the caller left it.
+        const auto exchange = [http, &request, &result] { result = http->get(request); };
+        if (d.os.events)
+            d.os.events->runAside(exchange);
+        else
+            exchange();
+    }
     s.ServerReply = result.ok ? std::move(result.body) : std::string();
     window.Pointer = MousePointer::Default;
 }

@@ -30,14 +30,22 @@ FetchOptions reactionsWindowFetch();
 FetchOptions chatWindowFetch();
 
 // Time-outs of one fetch: a server that accepts the connection and never
-// answers ends as a failed fetch (empty reply) instead of freezing the program.
+// answers ends as a failed fetch (empty reply). The window keeps painting
+// while a fetch waits, but the program's handlers wait with it, so the change
+// poll, which comes every 10 seconds at the most, gives up sooner: a poll
+// that failed is simply made again at the next one.
 inline constexpr long kConnectTimeoutMs = 10000;
 inline constexpr long kTotalTimeoutMs = 30000;
+inline constexpr std::string_view kChangePollLabel = " GETCHANGE ";
+inline constexpr long kPollConnectTimeoutMs = 5000;
+inline constexpr long kPollTotalTimeoutMs = 8000;
 
 // While OnlineFlag is 1 (and the window's extra flag, if any, is 1): shows
 // the hourglass unless OperationLabel is the window's exception, lets pending
 // events run once when the window does, then GETs RequestUrl direct or
-// through ProxyServer (UseProxy 1), always fresh from the server.
+// through ProxyServer (UseProxy 1), always fresh from the server. The GET
+// runs aside (EventPump::runAside): the windows keep painting, and every
+// handler that comes due meanwhile runs after geturl returns.
 // ServerReply := the body, empty when the fetch failed. Offline nothing is
 // sent and ServerReply keeps the previous reply. Logs as the window's
 // option says when LogEnabled is 1 (the main window also when offline).

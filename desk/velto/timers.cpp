@@ -28,50 +28,115 @@ void wireTimers(Desk& d) {
     s.attach(f.Timer4, [&d] { Timer4_Timer(d); });
     s.attach(f.Timer5, [&d] { Timer5_Timer(d); });
     s.attach(f.Timer6, [&d] { Timer6_Timer(d); });
+    // While the program waits, these ticks only count or change nothing:
+    // the program is not woken for them.
+    s.setQuiet(f.Timer1, [&d] { return Timer1_Quiet(d); });
+    s.setQuiet(f.Timer2, [&d] { return Timer2_Quiet(d); });
+    s.setQuiet(f.Timer3, [&d] { return Timer3_Quiet(d); });
+    s.setQuiet(f.Timer5, [&d] { return Timer5_Quiet(d); });
     attachWindowTimers(d, s);
 }
+
+namespace {
+
+// What Timer1 keeps up to date: the panel in front, the picture box (shown
+// only while no frame is in front) and the update button.
+struct FrontView {
+    int panel = 0;
+    bool picture = true;
+    bool update = false;
+    bool operator==(const FrontView&) const = default;
+};
+
+FrontView frontView(const Desk& d) {
+    const DeskState& s = d.st;
+    const VeltoForm& f = d.velto;
+    FrontView v;
+    v.update = s.ConnectState == 2 && s.SettingsDirty == 1;
+    if (f.fr_vraag.Visible) {
+        v.panel = 1;
+        if (s.InboxLoaded != 0) v.picture = false;
+    }
+    if (f.frsystem.Visible) {
+        v.picture = false;
+        v.panel = 2;
+    }
+    if (f.fr_url.Visible) {
+        v.picture = false;
+        v.panel = 3;
+    }
+    if (d.veltorsp.form.Visible) v.panel = 4;
+    if (d.veltooff.form.Visible) v.panel = 5;
+    if (d.veltosrv.form.Visible) v.panel = 6;
+    if (d.veltolev.form.Visible) v.panel = 7;
+    if (d.veltoflt.form.Visible) v.panel = 8;
+    return v;
+}
+
+// The settings and URL panels hid the request list when they opened; a fetch
+// meanwhile (a poll that found a change) must not put it back over what the
+// user is editing.
+bool listOverPanel(const VeltoForm& f) {
+    return (f.frsystem.Visible || f.fr_url.Visible) && f.fr_vraag.Visible;
+}
+
+// While the server window is open the help menu is disabled; it comes back
+// when that window closes.
+bool helpMenuToFollow(const Desk& d) {
+    return d.veltosrv.form.Visible ? d.velto.helps.Enabled : d.st.HelpMenuHeld == 1;
+}
+
+}  // namespace
 
 // Which panel or window is in front, and the update button.
 void Timer1_Timer(Desk& d) {
     DeskState& s = d.st;
     VeltoForm& f = d.velto;
     s.Timer1FirstTick = 0;
-    f.cupdate.Visible = s.ConnectState == 2 && s.SettingsDirty == 1;
-
-    // The settings and URL panels hid the request list when they opened; a
-    // fetch meanwhile (a poll that found a change) must not put it back over
-    // what the user is editing.
-    if (f.frsystem.Visible || f.fr_url.Visible) f.fr_vraag.Visible = false;
-
-    s.FrontPanel = 0;
-    bool picture = true;  // the picture shows only while no frame is in front
-    if (f.fr_vraag.Visible) {
-        s.FrontPanel = 1;
-        if (s.InboxLoaded != 0) picture = false;
-    }
-    if (f.frsystem.Visible) {
-        picture = false;
-        s.FrontPanel = 2;
-    }
-    if (f.fr_url.Visible) {
-        picture = false;
-        s.FrontPanel = 3;
-    }
-    if (d.veltorsp.form.Visible) s.FrontPanel = 4;
-    if (d.veltooff.form.Visible) s.FrontPanel = 5;
-    // While the server window is open the help menu is disabled, and it
-    // comes back when that window closes.
+    if (listOverPanel(f)) f.fr_vraag.Visible = false;
     if (d.veltosrv.form.Visible) {
-        s.FrontPanel = 6;
         if (f.helps.Enabled) s.HelpMenuHeld = 1;
         f.helps.Enabled = false;
     } else if (s.HelpMenuHeld == 1) {
         s.HelpMenuHeld = 0;
         f.helps.Enabled = true;
     }
-    if (d.veltolev.form.Visible) s.FrontPanel = 7;
-    if (d.veltoflt.form.Visible) s.FrontPanel = 8;
-    f.Picture1.Visible = picture;
+    const FrontView v = frontView(d);
+    d.velto.cupdate.Visible = v.update;
+    d.st.FrontPanel = v.panel;
+    d.velto.Picture1.Visible = v.picture;
+}
+
+long long Timer1_Quiet(const Desk& d) {
+    const FrontView shown{d.st.FrontPanel, d.velto.Picture1.Visible, d.velto.cupdate.Visible};
+    const bool settled = d.st.Timer1FirstTick == 0 && frontView(d) == shown &&
+                         !listOverPanel(d.velto) && !helpMenuToFollow(d);
+    return settled ? kIdleTicks : 0;
+}
+
+// Between sequences (step 0) Timer2 only hides the status line once the
+// inbox is loaded, and watches the reactions window: it has work while that
+// window's shown state differs from the watch.
+long long Timer2_Quiet(const Desk& d) {
+    const DeskState& s = d.st;
+    if (s.StartupStep != 0) return 0;
+    if (d.veltorsp.form.Visible != (s.ReactionsWatch == 1)) return 0;
+    const bool hidesStatus = s.TestFailed == 0 && s.InboxLoaded != 0 && d.velto.ltest.Visible;
+    return hidesStatus ? 0 : kIdleTicks;
+}
+
+long long Timer3_Quiet(const Desk& d) {
+    return d.st.OnlineFlag == 1 || d.st.Disconnected == 1 ? kIdleTicks : 0;
+}
+
+// Ticks before the one that polls only count down (and count the idle
+// time); a refresh request or a held message is dealt with at the next tick.
+long long Timer5_Quiet(const Desk& d) {
+    const DeskState& s = d.st;
+    if (s.InboxRefreshRequest == 99 || !s.HeldMessages.empty() || s.ProgramEnded) return 0;
+    // Disconnected the countdown stands still; with a failed number no poll runs.
+    if (s.Disconnected == 1 || s.IdMismatch == 1) return std::numeric_limits<long long>::max();
+    return std::max<long long>(s.PollCountdown - 1, 0);
 }
 
 namespace {

@@ -46,17 +46,29 @@ void notificationClicked(Desk& d) {
     d.st.IdleTicks = 0;
 }
 
+// A click is an event handler like any other: while a fetch waits, it runs
+// after the fetch (the event pump holds it).
+static void handleClick(Desk& d, const std::function<void()>& click,
+                        const std::function<void()>& afterClick) {
+    const auto handle = [click, afterClick] {
+        click();
+        if (afterClick) afterClick();
+    };
+    if (d.os.events)
+        d.os.events->runHandler(handle);
+    else
+        handle();
+}
+
 void wireAlerts(Desk& d, std::function<void()> afterClick) {
     if (d.os.tray) {
         d.os.tray->onClick([&d, afterClick](TrayClick click) {
-            trayClicked(d, click);
-            if (afterClick) afterClick();
+            handleClick(d, [&d, click] { trayClicked(d, click); }, afterClick);
         });
     }
     if (d.os.notifier) {
         d.os.notifier->onClick([&d, afterClick] {
-            notificationClicked(d);
-            if (afterClick) afterClick();
+            handleClick(d, [&d] { notificationClicked(d); }, afterClick);
         });
     }
 }

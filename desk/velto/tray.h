@@ -21,7 +21,8 @@ void trayClicked(Desk& d, TrayClick click);
 void notificationClicked(Desk& d);
 
 // Hands the icon's and the notifications' clicks to the handlers above;
-// afterClick (the window's redraw) runs after each.
+// afterClick (the window's redraw) runs after each. Each click goes through
+// the event pump's runHandler, so during a fetch it waits for it.
 void wireAlerts(Desk& d, std::function<void()> afterClick = {});
 
 }  // namespace plix

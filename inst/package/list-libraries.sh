@@ -1,12 +1,12 @@
 #!/bin/sh
-# Writes plixdesk.libs: the shared libraries PROGRAM needs (its NEEDED
-# entries), one "soname package" a line, the package being the Debian
-# package that brings the library on this build machine. The installer
-# checks each library and names the packages of the missing ones.
-# Usage: list-libraries.sh PROGRAM OUTPUT
+# Writes plixdesk.libs: the shared libraries the program and its modules
+# need (their NEEDED entries), one "soname package" a line, the package being
+# the Debian package that brings the library on this build machine. The
+# installer checks each library and names the packages of the missing ones.
+# Usage: list-libraries.sh OUTPUT PROGRAM [MODULE...]
 set -eu
-program=$1
-out=$2
+out=$1
+shift
 
 package_of() {
   # With /lib merged into /usr/lib a library may be registered under either name.
@@ -17,8 +17,10 @@ package_of() {
 
 {
   echo "# The shared libraries plixdesk needs and the Debian package of each."
-  for soname in $(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }'); do
-    path=$(ldd "$program" | awk -v so="$soname" '$1 == so { print $3 }')
+  for file in "$@"; do
+    objdump -p "$file" | awk -v f="$file" '$1 == "NEEDED" { print f, $2 }'
+  done | awk '!seen[$2]++' | while read -r file soname; do
+    path=$(ldd "$file" | awk -v so="$soname" '$1 == so { print $3 }')
     package=$(package_of "$path")
     if [ -n "$package" ]; then
       echo "$soname $package"

@@ -26,15 +26,30 @@ constexpr long kReadBlock = 1024;
 
 }  // namespace
 
-CurlHttpClient::CurlHttpClient(std::string agent) : agent_(std::move(agent)) { initialiseOnce(); }
+CurlHttpClient::CurlHttpClient(std::string agent) : agent_(std::move(agent)) {
+    initialiseOnce();
+    curl_ = curl_easy_init();
+}
+
+CurlHttpClient::~CurlHttpClient() {
+    if (curl_) curl_easy_cleanup(static_cast<CURL*>(curl_));
+}
+
+long CurlHttpClient::connectionsOpened() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return connections_;
+}
 
 HttpResult CurlHttpClient::get(const HttpRequest& request) {
+    std::lock_guard<std::mutex> hold(lock_);
     HttpResult result;
-    CURL* curl = curl_easy_init();
+    CURL* curl = static_cast<CURL*>(curl_);
     if (!curl) {
         result.error = "libcurl could not start";
         return result;
     }
+    // Every option is set afresh; the handle keeps its live connection.
+    curl_easy_reset(curl);
     curl_slist* headers = nullptr;
     headers = curl_slist_append(headers, "Cache-Control: no-cache");
     headers = curl_slist_append(headers, "Pragma: no-cache");
@@ -49,6 +64,7 @@ HttpResult CurlHttpClient::get(const HttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kReadBlock);
+    curl_easy_setopt(curl, CURLOPT_MAXCONNECTS, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, request.connectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, request.totalTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, collect);
@@ -69,8 +85,9 @@ HttpResult CurlHttpClient::get(const HttpRequest& request) {
         result.body.clear();
         result.error = curl_easy_strerror(code);
     }
+    long opened = 0;
+    if (curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &opened) == CURLE_OK) connections_ += opened;
     curl_slist_free_all(headers);
-    curl_easy_cleanup(curl);
     return result;
 }
 

@@ -121,8 +121,12 @@ bool QtTray::install() {
     if (retry_.isActive()) return false;   // already looking
     attemptsLeft_ = retrySettings_.attempts;
     if (tryShow()) return true;
-    // The notification area may still be starting (a login session): keep looking.
-    if (attemptsLeft_ > 0) retry_.start();
+    // The notification area may still be starting (a login session): keep
+    // looking for a while, once a run. A desktop that has none by then has
+    // none: each later hide tries once more, without waking the program
+    // every few seconds for the rest of the day.
+    if (attemptsLeft_ > 0 && !lookedAround_) retry_.start();
+    lookedAround_ = true;
     return false;
 }
 

@@ -67,6 +67,7 @@ private:
     std::function<bool()> trayAvailable_;
     TrayRetry retrySettings_;
     int attemptsLeft_ = 0;
+    bool lookedAround_ = false;  // the run's one stretch of retries has begun
     QTimer retry_;
     std::unique_ptr<QMenu> ownMenu_;
     QPointer<QMenu> menu_;

@@ -2,7 +2,10 @@
 // and a drop-down list's lines and the user's choice.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -116,6 +119,40 @@ TEST_F(FormBinderTest, ADropDownListShowsItsLinesAndReportsTheChoiceBeforeItsHan
     emit combo->activated(1);  // the user picks a line
     EXPECT_EQ(handled, 1);
     EXPECT_EQ(chosen, 1);
+}
+
+// A draw touches only the widgets whose struct changed since the last one; a
+// widget the user changed is drawn again from its struct, even to the value
+// the struct held before.
+TEST_F(FormBinderTest, ADrawTouchesOnlyWhatChangedAndWhatTheUserChanged) {
+    Label status{};
+    CheckBox sound{};
+    MenuItem connect{"&Connect"};
+    auto* label = binder.makeLabel(&window, status);
+    auto* box = static_cast<QCheckBox*>(binder.makeCheck(&window, sound));
+    QMenu menu;
+    binder.addItem(&menu, connect);
+    status.Caption = "Online";
+    binder.draw();
+    EXPECT_EQ(label->text(), QStringLiteral("Online"));
+
+    label->setText(QStringLiteral("scribbled"));  // what a draw would overwrite
+    binder.actionOf(connect)->setText(QStringLiteral("scribbled"));
+    binder.draw();
+    EXPECT_EQ(label->text(), QStringLiteral("scribbled"));  // unchanged structs: not touched
+    EXPECT_EQ(binder.actionOf(connect)->text(), QStringLiteral("scribbled"));
+    status.Caption = "Offline";
+    connect.Enabled = false;
+    binder.draw();
+    EXPECT_EQ(label->text(), QStringLiteral("Offline"));
+    EXPECT_EQ(binder.actionOf(connect)->text(), QStringLiteral("&Connect"));
+    EXPECT_FALSE(binder.actionOf(connect)->isEnabled());
+
+    box->click();  // the user ticks; the logic takes it back
+    EXPECT_EQ(sound.Value, 1);
+    sound.Value = 0;
+    binder.draw();
+    EXPECT_FALSE(box->isChecked());
 }
 
 }  // namespace

@@ -5,12 +5,16 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include "desk/core/veltolog.h"
 #include "desk/gui/veltolog_view.h"
 #include "desk/velto/timers.h"
+#include "platform/linux/curl_http_client.h"
 #include "platform/qt/qt_event_pump.h"
 #include "tests/support/gui_fixture.h"
+#include "tests/support/test_servers.h"
 
 namespace plix {
 namespace {
@@ -108,6 +112,77 @@ TEST_F(WindowSetTest, TheScreenIsDrawnBeforeAFetchBlocks) {
     EXPECT_EQ(pointer, Qt::WaitCursor);
     windows.redraw();
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);  // and it goes when the fetch is over
+}
+
+// A fetch waits on a server that accepts and never answers: the window keeps
+// painting (a timer's change of the status line reaches the screen), shows the
+// wait cursor all the while, and a handler of the program that comes due
+// meanwhile (a click, a tick, the close box) runs after the fetch.
+TEST_F(WindowSetTest, TheWindowPaintsWhileAFetchWaitsOnASilentServer) {
+    struct ShortWait : HttpClient {
+        CurlHttpClient curl;
+        HttpResult get(const HttpRequest& request) override {
+            HttpRequest shorter = request;
+            shorter.totalTimeoutMs = 700;
+            return curl.get(shorter);
+        }
+    } http;
+    testing::SilentServer silent;
+    QtEventPump pump;
+    windows.drawBefore(pump);
+    desk.os.events = &pump;
+    desk.os.http = &http;
+    load();
+    velto.form.Visible = true;
+    windows.redraw();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } painted;
+    auto* status = qobject_cast<QLabel*>(window.widgetOf(&velto.ltest));
+    status->show();
+    status->installEventFilter(&painted);
+    VeltologView& log = windows.view<VeltologView>();
+    veltolog_Load(desk);
+    windows.redraw();
+
+    int beats = 0, paintsWhileWaiting = 0;
+    bool waitCursor = true, handlerRan = false, heldFor = false;
+    QTimer beat;
+    beat.setInterval(20);
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        if (!pump.waiting()) return;
+        waitCursor = waitCursor && window.cursor().shape() == Qt::WaitCursor;
+        status->setText(QString::number(++beats));
+        paintsWhileWaiting = painted.paints;
+        if (beats == 2) {
+            heldFor = !windows.run([&handlerRan] { handlerRan = true; });
+            log.close();
+        }
+    });
+    beat.start();
+    const int paintsBefore = painted.paints;
+    st.OnlineFlag = 1;
+    st.OperationLabel = " GETVRAAG ";
+    st.RequestUrl = "http://" + silent.host() + "/plix_chkl.php?CD=02";
+    geturl(desk);
+    EXPECT_EQ(st.ServerReply, "");  // ended by the time-out
+    EXPECT_GT(beats, 5);
+    EXPECT_GT(paintsWhileWaiting, paintsBefore);
+    EXPECT_TRUE(waitCursor);
+    EXPECT_TRUE(heldFor);
+    EXPECT_FALSE(handlerRan);
+    EXPECT_TRUE(desk.veltolog.form.Loaded);  // the close box's procedure waits too
+
+    for (int i = 0; i < 50 && !handlerRan; ++i) QCoreApplication::processEvents();
+    EXPECT_TRUE(handlerRan);
+    EXPECT_FALSE(desk.veltolog.form.Loaded);
+    EXPECT_FALSE(log.isVisible());
 }
 
 }  // namespace

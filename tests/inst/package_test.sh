@@ -12,7 +12,7 @@ echo "package: $deb"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 contents=$(dpkg-deb --contents "$deb" | awk '{ print $6 }')
-for f in opt/plixdesk/plixdesk opt/plixdesk/plixinst opt/plixdesk/pxlng.dat opt/plixdesk/pxini.dat \
+for f in opt/plixdesk/plixdesk opt/plixdesk/plixdesk-sound.so opt/plixdesk/plixinst opt/plixdesk/pxlng.dat opt/plixdesk/pxini.dat \
          opt/plixdesk/Notify.wav opt/plixdesk/plixdesk.png opt/plixdesk/plixdesk.libs \
          opt/plixdesk/plixdesk.shared usr/share/applications/plixdesk.desktop \
          usr/share/icons/hicolor/48x48/apps/plixdesk.png usr/share/icons/hicolor/256x256/apps/plixdesk.png \

@@ -21,7 +21,8 @@ TEST_F(RegistrationTest, InstallsIntoAFolderWithABlankAndRegistersItWithTheDeskt
     install();
 
     // Every file of the copy table, the program executable.
-    for (const char* name : {"pxlng.dat", "pxini.dat", "plixdesk.png", "plixdesk", "Notify.wav"})
+    for (const char* name :
+         {"pxlng.dat", "pxini.dat", "plixdesk.png", "plixdesk", "Notify.wav", "plixdesk-sound.so"})
         EXPECT_EQ(read(target() / name), setup.read(name)) << name;
     EXPECT_FALSE(fs::exists(target() / "pxhlp.dat"));  // the setup folder has none yet
     EXPECT_TRUE(fs::status(target() / "plixdesk").permissions() == fs::perms(0755));

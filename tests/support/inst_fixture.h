@@ -35,6 +35,7 @@ protected:
         setup.write("plixdesk", "#!/bin/sh\n");
         setup.write("plixdesk.png", "png");
         setup.write("Notify.wav", "wav");
+        setup.write("plixdesk-sound.so", "module");
     }
 
     inst::InstConfig config() {

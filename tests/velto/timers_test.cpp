@@ -1,5 +1,9 @@
 // The start-up sequence and the poll rhythm on the simulated clock.
 #include "desk/velto/timers.h"
+
+#include <tuple>
+#include <utility>
+
 #include "desk/core/alerts.h"
 #include "desk/core/settings.h"
 #include "desk/velto/commands.h"
@@ -289,6 +293,53 @@ TEST_F(TimersTest, PanelWatchAndUpdateButton) {
     desk.veltoflt.form.Visible = true;
     second();
     EXPECT_EQ(st.FrontPanel, 8);
+}
+
+// What the quiet answers promise, checked over a start-up and ten minutes of
+// polling that hide the window: a timer called idle changes nothing when it
+// ticks, and the change poll's countdown never hides a poll.
+TEST_F(TimersTest, QuietTimersNeverHideATickThatDoesMore) {
+    recordPolls();
+    st.StartupStep = 503;
+    wireTimers(desk);
+    const auto look = [this] {
+        return std::tuple(st.StartupStep, st.FrontPanel, velto.Picture1.Visible,
+                          velto.cupdate.Visible, velto.ltest.Visible, velto.form.Visible,
+                          market.urls.size());
+    };
+    int idleSeen = 0;
+    for (int second = 0; second < 600; ++second) {
+        for (auto [quiet, tick] : {std::pair{&Timer1_Quiet, &Timer1_Timer},
+                                   std::pair{&Timer2_Quiet, &Timer2_Timer},
+                                   std::pair{&Timer3_Quiet, &Timer3_Timer}}) {
+            if (quiet(desk) != kIdleTicks) continue;
+            ++idleSeen;
+            const auto before = look();
+            tick(desk);
+            ASSERT_EQ(look(), before) << "second " << second;
+        }
+        const long long countingTicks = Timer5_Quiet(desk);
+        const std::size_t polls = pollTimes.size();
+        const bool sequence = st.StartupStep != 0;
+        this->second();
+        if (!sequence && pollTimes.size() > polls) ASSERT_EQ(countingTicks, 0) << second;
+    }
+    EXPECT_GT(idleSeen, 1000);
+    EXPECT_GE(pollTimes.size(), 8u);
+    EXPECT_FALSE(velto.form.Visible);  // hidden by the idle rule meanwhile
+
+    // The reactions window opens and closes: Timer2's watch and Timer1's
+    // front panel have work until they took it up.
+    desk.veltorsp.form.Visible = true;
+    EXPECT_EQ(Timer1_Quiet(desk), 0);
+    EXPECT_EQ(Timer2_Quiet(desk), 0);
+    Timer1_Timer(desk);
+    Timer2_Timer(desk);
+    EXPECT_EQ(st.FrontPanel, 4);
+    EXPECT_EQ(Timer1_Quiet(desk), kIdleTicks);
+    EXPECT_EQ(Timer2_Quiet(desk), kIdleTicks);
+    desk.veltorsp.form.Visible = false;
+    EXPECT_EQ(Timer2_Quiet(desk), 0);  // the main window goes back to its place
 }
 
 }  // namespace

@@ -168,6 +168,26 @@ TEST_F(Http, DeadProxyIsAFailedFetch) {
     EXPECT_EQ(origin.seen.requests, 0);
 }
 
+// One connection serves every request while the server keeps it open; the
+// change poll gives up sooner than any other fetch.
+TEST_F(Http, OneKeptAliveConnectionAndTheChangePollsOwnTimeOut) {
+    EXPECT_EQ(get("/one"), "page /one");
+    EXPECT_EQ(get("/two"), "page /two");
+    serverRequest(desk, " GETCHANGE ", Script::Chkl, 3, {{"ID_LV", "7"}});
+    EXPECT_EQ(origin.seen.requests, 3);
+    EXPECT_EQ(client.connectionsOpened(), 1);
+
+    FakeServices others;
+    desk.os.http = &others.http;
+    serverRequest(desk, " GETCHANGE ", Script::Chkl, 3, {{"ID_LV", "7"}});
+    serverRequest(desk, " CONTEST ", Script::Ctrl, 1, {});
+    ASSERT_EQ(others.http.requests.size(), 2u);
+    EXPECT_EQ(others.http.requests[0].totalTimeoutMs, kPollTotalTimeoutMs);
+    EXPECT_EQ(others.http.requests[0].connectTimeoutMs, kPollConnectTimeoutMs);
+    EXPECT_EQ(others.http.requests[1].totalTimeoutMs, kTotalTimeoutMs);
+    EXPECT_LT(kPollTotalTimeoutMs, kTotalTimeoutMs);
+}
+
 TEST(HttpTimeout, ServerThatNeverAnswersEndsByTimeOut) {
     testing::SilentServer silent;
     CurlHttpClient client;

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QMediaDevices>
 
+#include "platform/qt/lazy_sound.h"
 #include "platform/qt/qt_sound.h"
 #include "tests/support/qt_app.h"
 
@@ -32,6 +33,25 @@ TEST(QtSound, PlaysWithoutWaitingAndStaysHarmlessWithoutSound) {
         EXPECT_EQ(sound.source(), QString::fromStdString(chime));
         sound.stop();
     }
+}
+
+// The module is loaded at the first sound, not at a stop; a missing module
+// leaves the program silent.
+TEST(LazySound, LoadsTheModuleAtTheFirstSoundAndStaysSilentWithoutIt) {
+    plix::testing::app();
+    const std::string chime = std::string(PLIX_SOURCE_DIR) + "/data/Notify.wav";
+    LazySound sound(QStringLiteral(PLIX_SOUND_MODULE));
+    sound.stop();
+    EXPECT_FALSE(sound.loaded());
+    sound.play(chime);
+    EXPECT_TRUE(sound.loaded());
+    sound.stop();
+
+    LazySound missing(QStringLiteral("/nonexistent/plixdesk-sound.so"));
+    missing.play(chime);
+    missing.play(chime);
+    missing.stop();
+    EXPECT_FALSE(missing.loaded());
 }
 
 }  // namespace

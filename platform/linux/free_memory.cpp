@@ -1,0 +1,16 @@
+#include "platform/linux/free_memory.h"
+
+#include <cstdlib>  // defines __GLIBC__ where the C library is glibc
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace plix {
+
+void releaseFreeMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
+}  // namespace plix
